@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds fr and opens its window in a scratch copy of the sample files, so that nothing
+# of your own is touched.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+"$(dirname "$0")/install-deps.sh" build
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build
+
+if [[ ! -x build/shell/fr ]]; then
+    echo "Built the engine; the fr window is not part of this build yet."
+    exit 0
+fi
+scratch=$(mktemp -d /tmp/fr-samples-XXXXXX)
+cp -r samples/. "$scratch"
+echo "Opening fr in $scratch (a copy of samples/)"
+cd "$scratch" && exec "$OLDPWD/build/shell/fr"
