@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/state/ErrorState.h"
+#include "engine/text/FixedText.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace fr {
+
+class SystemCalls;
+
+/// The text-file declaration through which every listed file is read and rewritten in turn.
+///
+/// Lines end in CR LF; a Ctrl-Z ends the data; tabs expand to the next stop of 8; a line
+/// longer than 256 positions is cut and the rest of it skipped. Every operation clears the
+/// error state on success and posts a code on failure; callers test ErrorCode afterwards.
+///
+/// A rewrite (EMPTY, ADD..., CLOSE) never loses the file: until CLOSE commits it, the file on
+/// disk keeps its complete former content, and a failed commit keeps it too.
+class TextFile {
+public:
+    struct Record {
+        FixedText<256> REGEL;
+    };
+
+    /// `fileName` is the variable that holds the name; OPEN reads it.
+    TextFile(ErrorState& error, const std::string& fileName);
+    /// As above, with the system calls made through `system` (tests inject failures there).
+    TextFile(ErrorState& error, const std::string& fileName, SystemCalls& system);
+    ~TextFile();
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    Record ASC;
+
+    /// Opens the existing file; `mode` low two bits: 0 read, 1 write, 2 read and write;
+    /// bits 4-6 what others may do (0x20: only read). The program passes 0x22.
+    void OPEN(std::uint8_t mode);
+    void SET();
+    void NEXT();
+    /// The byte length of the current line in the file, terminator included; the file's
+    /// size when there is no current line.
+    std::int64_t BYTES();
+    void EMPTY();
+    void ADD();
+    /// Writes out and commits a rewrite; posts an error and keeps the former content when
+    /// the new content could not be committed.
+    void CLOSE();
+
+    bool isOpen() const;
+    /// The last successful NEXT cut its line because tabs carried it past position 256.
+    bool lineCutByTabs() const;
+    /// The last NEXT ended at a Ctrl-Z that starts a line and bytes follow it; a rewrite
+    /// writes those bytes back unchanged after the rewritten lines.
+    bool dataFollowsEndMark() const;
+
+private:
+    struct OpenFile;
+    ErrorState& error_;
+    const std::string& fileName_;
+    SystemCalls& system_;
+    std::unique_ptr<OpenFile> file_;
+};
+
+} // namespace fr
