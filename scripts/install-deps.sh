@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing fr need, where they are missing.
-# Usage: install-deps.sh build|test
+# Usage: install-deps.sh build|test|bench
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev)
 test_packages=(libgtest-dev googletest xvfb xdotool x11-utils xauth imagemagick
                libacl1-dev acl attr clang libclang-rt-14-dev)
+bench_packages=(libgtest-dev ripgrep sd hyperfine time)
 
 packages=("${build_packages[@]}")
 [[ "${1:-build}" == test ]] && packages+=("${test_packages[@]}")
+[[ "${1:-build}" == bench ]] && packages+=("${bench_packages[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
