@@ -9,6 +9,7 @@
 
 namespace fr {
 
+class ReadWindow;
 class SystemCalls;
 
 /// The text-file declaration through which every listed file is read and rewritten in turn.
@@ -37,8 +38,13 @@ public:
 
     /// Opens the existing file; `mode` low two bits: 0 read, 1 write, 2 read and write;
     /// bits 4-6 what others may do (0x20: only read). The program passes 0x22.
+    /// Modes that keep others from writing take a lock on the file that other copies of
+    /// this program respect; a file held so, without write permission for a writing mode,
+    /// or not a regular file fails with 5.
     void OPEN(std::uint8_t mode);
     void SET();
+    /// Reads the next line into ASC.REGEL. 33 when the data has ended or the file is not
+    /// positioned; any other code is a read error.
     void NEXT();
     /// The byte length of the current line in the file, terminator included; the file's
     /// size when there is no current line.
@@ -46,12 +52,17 @@ public:
     void EMPTY();
     void ADD();
     /// Writes out and commits a rewrite; posts an error and keeps the former content when
-    /// the new content could not be committed.
+    /// the new content could not be committed (89 when another program changed the file
+    /// meanwhile). A failure to make the committed rename durable is posted as well.
     void CLOSE();
 
     bool isOpen() const;
-    /// The last successful NEXT cut its line because tabs carried it past position 256.
+    /// The last successful NEXT cut its line because tabs carried it past position 256: bytes
+    /// of the line were dropped though the line takes no more than 256 bytes in the file.
     bool lineCutByTabs() const;
+    /// The last successful NEXT read a line that takes more than 256 bytes in the file, the
+    /// CR LF or Ctrl-Z that ends it not counted.
+    bool lineTooLong() const;
     /// The last NEXT ended at a Ctrl-Z that starts a line and bytes follow it; a rewrite
     /// writes those bytes back unchanged after the rewritten lines.
     bool dataFollowsEndMark() const;
@@ -61,7 +72,10 @@ private:
     ErrorState& error_;
     const std::string& fileName_;
     SystemCalls& system_;
+    std::unique_ptr<ReadWindow> window_;
     std::unique_ptr<OpenFile> file_;
+
+    void readFailed(std::int32_t code);
 };
 
 } // namespace fr

@@ -1,0 +1,48 @@
+#include "engine/textfile/ReadWindow.h"
+
+#include "engine/textfile/SystemCalls.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace fr {
+
+ReadWindow::ReadWindow(SystemCalls& system, std::size_t capacity)
+    : system_(system), capacity_(capacity), buffer_(new char[capacity]) {}
+
+void ReadWindow::clear() {
+    start_ = 0;
+    length_ = 0;
+    holdsEnd_ = false;
+}
+
+bool ReadWindow::load(int fd, std::int64_t offset, std::size_t need, std::int64_t end, Bytes& out) {
+    const std::int64_t held = start_ + static_cast<std::int64_t>(length_);
+    const bool inside = offset >= start_ && offset <= held;
+    if (!inside || (!holdsEnd_ && held - offset < static_cast<std::int64_t>(need))) {
+        clear();
+        start_ = offset;
+        const auto wanted = static_cast<std::size_t>(
+            std::min<std::int64_t>(capacity_, std::max<std::int64_t>(end - offset, 0)));
+        while (length_ < wanted) {
+            const ssize_t got =
+                system_.pread(fd, buffer_.get() + length_, wanted - length_, offset + length_);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                clear();
+                return false;
+            }
+            if (got == 0)
+                break; // the file became shorter than it was
+            length_ += static_cast<std::size_t>(got);
+        }
+        holdsEnd_ = length_ < wanted || offset + static_cast<std::int64_t>(length_) >= end;
+    }
+    const auto skip = static_cast<std::size_t>(offset - start_);
+    out.bytes = std::string_view(buffer_.get() + skip, length_ - skip);
+    out.isLast = holdsEnd_;
+    return true;
+}
+
+} // namespace fr

@@ -1,0 +1,218 @@
+#include "tests/support/TempDir.h"
+#include "tests/textfile/TextFileTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace fr::test {
+namespace {
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    std::vector<ReadLine> lines;
+};
+
+std::string chars(std::size_t count, char c = 'a') {
+    return std::string(count, c);
+}
+
+// Short lines before a 300-character line put its CR at the last byte of the read window.
+std::string overLongLineAcrossWindow() {
+    std::string bytes;
+    for (int i = 0; i < 87281; ++i)
+        bytes += "x\r\n";
+    return bytes + chars(300) + "\r\nend\r\n";
+}
+
+std::vector<ReadLine> withShortLines(std::vector<ReadLine> tail) {
+    std::vector<ReadLine> lines(87281, ReadLine{"x", 3});
+    lines.insert(lines.end(), tail.begin(), tail.end());
+    return lines;
+}
+
+const std::vector<ReadCase> readCases = {
+    {"EmptyFile", "", {}},
+    {"NoFinalTerminator", "abc\r\ndef", {{"abc", 5}, {"def", 3}}},
+    {"CrLfAlone", "\r\n", {{"", 2}}},
+    {"LoneLf", "a\nb\n", {{"a\nb\n", 4}}},
+    {"LoneCr", "a\rb\r\n", {{"a\rb", 5}}},
+    {"LoneCrAtEnd", "ab\r", {{"ab\r", 3}}},
+    {"TabAtPosition1", "\tx\r\n", {{"        x", 4}}},
+    {"TabAtPosition6", "abcde\tx\r\n", {{"abcde   x", 9}}},
+    {"TabAfterTwo", "ab\tc\r\n", {{"ab      c", 6}}},
+    {"NulAndHighBytes", std::string("a\0\xff", 3) + "\r\n", {{std::string("a\0\xff", 3), 5}}},
+    {"Chars254", chars(254) + "\r\n", {{chars(254), 256}}},
+    {"Chars255", chars(255) + "\r\n", {{chars(255), 257}}},
+    {"Chars256", chars(256) + "\r\n", {{chars(256), 258}}},
+    {"Chars300", chars(300) + "\r\nnext\r\n", {{chars(256), 302}, {"next", 6}}},
+    {"Last256NoTerminator", chars(256), {{chars(256), 256}}},
+    {"CtrlZAtLineStart",
+     "ab\r\n\x1a"
+     "cd\r\n",
+     {{"ab", 4}}},
+    {"CtrlZFirstByte",
+     "\x1a"
+     "ab",
+     {}},
+    {"CtrlZInsideLine",
+     "ab\x1a"
+     "cd\r\n",
+     {{"ab", 3}, {"cd", 4}}},
+    {"CtrlZAfter256",
+     chars(256) + "\x1a"
+                  "cd",
+     {{chars(256), 257}, {"cd", 2}}},
+    {"CrLfCtrlZAtEnd", "abc\r\n\x1a", {{"abc", 5}}},
+    {"OverLongAcrossWindow", overLongLineAcrossWindow(),
+     withShortLines({{chars(256), 302}, {"end", 5}})},
+};
+
+class ReadLines : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadLines, GivesRecordsAndByteLengths) {
+    TempDir dir;
+    dir.create("f.txt", GetParam().bytes);
+    FileUnderTest f((dir / "f.txt").string());
+    f.file.OPEN(0x22);
+    ASSERT_EQ(f.error.ErrorCode, 0);
+    EXPECT_EQ(f.file.BYTES(), static_cast<std::int64_t>(GetParam().bytes.size()));
+    std::int32_t endCode = 0;
+    const auto lines = f.readAll(endCode);
+    EXPECT_EQ(endCode, 33);
+    ASSERT_EQ(lines.size(), GetParam().lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ASSERT_EQ(lines[i], GetParam().lines[i]) << "line " << i + 1 << framed(lines[i].text);
+    f.file.NEXT();
+    EXPECT_EQ(f.error.ErrorCode, 33) << "a failed NEXT needs SET again";
+    f.file.CLOSE();
+    EXPECT_EQ(f.error.ErrorCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextFile, ReadLines, testing::ValuesIn(readCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FlagCase {
+    const char* name;
+    std::string bytes;
+    bool cutByTabs;
+    bool followsEndMark; // after the NEXT that fails
+};
+
+const std::vector<FlagCase> flagCases = {
+    {"FortyTabsCut", chars(40, '\t') + "x\r\n", true, false},
+    {"Over256BytesNotByTabs", chars(300) + "\r\n", false, false},
+    {"TabsThatFit", chars(31, '\t') + "x\r\n", false, false},
+    {"DataAfterCtrlZ", "ab\r\n\x1atail", false, true},
+    {"LoneCtrlZAtEnd", "ab\r\n\x1a", false, false},
+};
+
+class ReadFlags : public testing::TestWithParam<FlagCase> {};
+
+TEST_P(ReadFlags, TellWhatARewriteWouldLose) {
+    TempDir dir;
+    dir.create("f.txt", GetParam().bytes);
+    FileUnderTest f((dir / "f.txt").string());
+    f.file.OPEN(0x22);
+    f.file.SET();
+    f.file.NEXT();
+    ASSERT_EQ(f.error.ErrorCode, 0);
+    EXPECT_EQ(f.file.lineCutByTabs(), GetParam().cutByTabs);
+    f.file.NEXT();
+    EXPECT_EQ(f.error.ErrorCode, 33);
+    EXPECT_EQ(f.file.dataFollowsEndMark(), GetParam().followsEndMark);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextFile, ReadFlags, testing::ValuesIn(flagCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct WriteCase {
+    const char* name;
+    std::string former;
+    std::vector<std::string> records;
+    std::string written;
+};
+
+const std::vector<WriteCase> writeCases = {
+    {"EmptyAndAddThree", "old\r\n", {"a", "", "b  "}, "a\r\n\r\nb\r\n"},
+    {"TrailingSpacesDropped", "old\r\n", {"x   "}, "x\r\n"},
+    {"TrailingTabKept", "old\r\n", {"x\t"}, "x\t\r\n"},
+    {"NoRecords", "old\r\n", {}, ""},
+    {"Full256", "old\r\n", {chars(256)}, chars(256) + "\r\n"},
+};
+
+class WriteLines : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(WriteLines, GiveExactBytes) {
+    TempDir dir;
+    dir.create("f.txt", GetParam().former);
+    FileUnderTest f((dir / "f.txt").string());
+    f.file.OPEN(0x22);
+    EXPECT_EQ(f.rewrite(GetParam().records), 0);
+    EXPECT_EQ(dir.readBack("f.txt"), GetParam().written) << framed(dir.readBack("f.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(TextFile, WriteLines, testing::ValuesIn(writeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTripCase {
+    const char* name;
+    std::string former;
+    std::string written;
+};
+
+const std::vector<RoundTripCase> roundTripCases = {
+    {"TabsBecomeSpaces", "ab\tc\r\n", "ab      c\r\n"},
+    {"LoneLfGetsCrLf", "a\nb\n", "a\nb\n\r\n"},
+    {"CtrlZTailKept", "ab\r\n\x1atail\r\nmore", "ab\r\n\x1atail\r\nmore"},
+    {"LoneCtrlZDropped", "abc\r\n\x1a", "abc\r\n"},
+    {"NoFinalTerminator", "abc\r\ndef", "abc\r\ndef\r\n"},
+};
+
+class RoundTrip : public testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RoundTrip, ReadThenWrittenBack) {
+    TempDir dir;
+    dir.create("f.txt", GetParam().former);
+    FileUnderTest f((dir / "f.txt").string());
+    f.file.OPEN(0x22);
+    std::int32_t endCode = 0;
+    std::vector<std::string> records;
+    for (const auto& line : f.readAll(endCode))
+        records.push_back(line.text);
+    EXPECT_EQ(f.rewrite(records), 0);
+    EXPECT_EQ(dir.readBack("f.txt"), GetParam().written) << framed(dir.readBack("f.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(TextFile, RoundTrip, testing::ValuesIn(roundTripCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextFile, AddWithoutEmptyAppends) {
+    TempDir dir;
+    dir.create("f.txt", "old\r\n");
+    FileUnderTest f((dir / "f.txt").string());
+    f.file.OPEN(0x22);
+    f.file.ASC.REGEL = "new";
+    f.file.ADD();
+    EXPECT_EQ(f.error.ErrorCode, 0);
+    EXPECT_EQ(f.file.BYTES(), 5);
+    f.file.CLOSE();
+    EXPECT_EQ(dir.readBack("f.txt"), "old\r\nnew\r\n");
+}
+
+TEST(TextFile, EmptySetsTheSizeToZero) {
+    TempDir dir;
+    dir.create("f.txt", "old\r\n");
+    FileUnderTest f((dir / "f.txt").string());
+    f.file.OPEN(0x22);
+    f.file.EMPTY();
+    EXPECT_EQ(f.file.BYTES(), 0);
+    f.file.SET();
+    f.file.NEXT();
+    EXPECT_EQ(f.error.ErrorCode, 33);
+    EXPECT_EQ(dir.readBack("f.txt"), "old\r\n") << "nothing changes on disk before CLOSE";
+}
+
+} // namespace
+} // namespace fr::test
