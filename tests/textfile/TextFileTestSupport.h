@@ -30,8 +30,12 @@ struct FileUnderTest {
 
     /// SET, then NEXT until it fails; the lines read. `endCode` gets the code of the last NEXT.
     std::vector<ReadLine> readAll(std::int32_t& endCode);
-    /// EMPTY, ADD of each record, CLOSE; the first code posted, 0 when none was.
+    /// EMPTY, ADD of each record, CLOSE; the first code posted, 0 when none was. A failed
+    /// EMPTY is followed by CLOSE only.
     std::int32_t rewrite(const std::vector<std::string>& records);
+    /// OPEN with 0x22, readAll and rewrite, stopping as the run does at a failed OPEN or a
+    /// read error; the first code posted other than the 33 that ends the data.
+    std::int32_t readAndRewrite(const std::vector<std::string>& records);
 };
 
 } // namespace fr::test
