@@ -31,7 +31,23 @@ void findMatches(std::string_view text, std::string_view key, MatchList& found) 
     }
 }
 
+void upperCaseAscii(const char* text, std::size_t length, char* out) {
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        out[i] = static_cast<char>(c - (static_cast<unsigned char>(c - 'a') < 26 ? 32 : 0));
+    }
+}
+
 } // namespace
+
+bool upperCasesOnlyAscii(const CaseTable& table) {
+    for (int c = 0; c < 256; ++c) {
+        const int expected = c >= 'a' && c <= 'z' ? c - 32 : c;
+        if (table.toUpper(static_cast<std::uint8_t>(c)) != expected)
+            return false;
+    }
+    return true;
+}
 
 LineScanResult scanLine(FixedText<256>& line, const LineScanRequest& request) {
     const std::string_view key = request.key;
@@ -44,8 +60,12 @@ LineScanResult scanLine(FixedText<256>& line, const LineScanRequest& request) {
     std::array<char, lineWidth> upper;
     std::string_view searched = text;
     if (request.upperCase) {
-        std::copy(text.begin(), text.end(), upper.begin());
-        request.upperCase->upperCaseInPlace(upper.data(), text.size());
+        if (request.asciiCaseOnly) {
+            upperCaseAscii(text.data(), text.size(), upper.data());
+        } else {
+            std::copy(text.begin(), text.end(), upper.begin());
+            request.upperCase->upperCaseInPlace(upper.data(), text.size());
+        }
         searched = {upper.data(), text.size()};
     }
 

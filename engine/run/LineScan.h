@@ -20,7 +20,12 @@ struct LineScanRequest {
     /// When set, the line is compared through this table's upper-casing; the line keeps its
     /// own letters.
     const CaseTable* upperCase = nullptr;
+    /// `upperCase` pairs only a-z with A-Z, so a faster upper-casing gives the same result.
+    bool asciiCaseOnly = false;
 };
+
+/// True when the table's upper-casing changes exactly a-z, into A-Z.
+bool upperCasesOnlyAscii(const CaseTable& table);
 
 struct LineScanResult {
     /// The number of non-overlapping matches, from the left.

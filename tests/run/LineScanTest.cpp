@@ -16,6 +16,7 @@ struct ScanCase {
     std::string newLine;
     std::int32_t matches;
     bool overflow;
+    friend void PrintTo(const ScanCase& c, std::ostream* out) { *out << c.name; }
 };
 
 std::string repeated(std::string_view part, int times) {

@@ -1,0 +1,70 @@
+#include "engine/run/ScanFile.h"
+
+#include "engine/run/LineScan.h"
+#include "engine/run/RunMessages.h"
+
+#include <string>
+
+namespace fr {
+
+namespace {
+
+constexpr std::int32_t endOfData = 33;
+
+// Over-long in the file, or cut because its tabs carried it past the field.
+bool lineDoesNotFit(const TextFile& file) {
+    return file.lineTooLong() || file.lineCutByTabs();
+}
+
+LineScanRequest scanRequest(const ProgramState& state) {
+    LineScanRequest request;
+    request.key = state.SearchKey.view().substr(0, static_cast<std::size_t>(state.SearchLen));
+    request.inserted = state.ReplaceText.clipped();
+    request.countOnly = state.ReplaceLen == 0;
+    request.upperCase = state.IgnoreCase ? &state.config.caseTable : nullptr;
+    request.asciiCaseOnly = state.IgnoreCase && upperCasesOnlyAscii(state.config.caseTable);
+    return request;
+}
+
+void rejectFile(ProgramState& state, WindowOps& window, const std::string& text) {
+    window.ShowMessage(text, messageCaption, stopIcon);
+    state.FileMatched = 0;
+}
+
+} // namespace
+
+void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
+    const std::string nameField = state.FileList.MFQ.nameField();
+    window.SetControlText(control::progressText, "Reading: " + nameField);
+    window.Redisplay(control::progressText);
+    state.LineBuffer.removeAll();
+    state.FileMatched = 0;
+
+    const LineScanRequest request = scanRequest(state);
+    LineBuffer::Record& buffered = state.LineBuffer.BUF;
+    file.SET();
+    for (;;) {
+        file.NEXT();
+        if (state.Error.ErrorCode == endOfData)
+            return;
+        if (state.Error.ErrorCode != 0)
+            return rejectFile(state, window, fileErrorMessage("reading", nameField, state.Error));
+        ++state.LineNo;
+        window.Redisplay(control::lineNumber);
+        if (lineDoesNotFit(file))
+            return rejectFile(state, window, lineLengthMessage(nameField));
+
+        buffered.REGEL = file.ASC.REGEL;
+        const LineScanResult scanned = scanLine(buffered.REGEL, request);
+        if (scanned.overflow)
+            return rejectFile(state, window, lineLengthMessage(nameField));
+        if (scanned.matches > 0) {
+            state.FileMatched = 1;
+            state.MatchesFound += scanned.matches;
+            window.Redisplay(control::matchesFound);
+        }
+        state.LineBuffer.add();
+    }
+}
+
+} // namespace fr
