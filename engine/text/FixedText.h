@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -37,7 +39,14 @@ public:
     std::string_view clipped() const { return view().substr(0, clippedLength()); }
 
     std::size_t clippedLength() const {
+        // Eight characters at a time over the padding, which is most of a 256-character line.
+        constexpr std::uint64_t spaces = 0x2020202020202020;
         std::size_t n = N;
+        for (std::uint64_t word; n >= 8; n -= 8) {
+            std::memcpy(&word, chars_.data() + n - 8, 8);
+            if (word != spaces)
+                break;
+        }
         while (n > 0 && chars_[n - 1] == ' ')
             --n;
         return n;
