@@ -239,6 +239,41 @@ TEST(EnvironmentFile, CharsetAndEndOfData) {
         expectChanges(c);
 }
 
+TEST(EnvironmentFile, OrderSettingsChangeHowNamesSort) {
+    const auto exchanged = configFrom("ZOQCOLSEQ=ba\r\n").collation;
+    EXPECT_LT(compareText("b.txt", "a.txt", exchanged), 0);
+    EXPECT_LT(compareText("a.txt", "c.txt", exchanged), 0);
+
+    const auto digraph = configFrom("ZOQDIGRAPH=\xC6"
+                                    "AE\r\n")
+                             .collation;
+    EXPECT_GT(compareText("\xC6"
+                          "B",
+                          "AD", digraph),
+              0);
+    EXPECT_LT(compareText("\xC6"
+                          "B",
+                          "AF", digraph),
+              0);
+    EXPECT_NE(compareText("\xC6", "AE", digraph), 0);
+}
+
+TEST(EnvironmentFile, QuotedListOfAllPrintableCharacters) {
+    // Space first, then the rest from the top down; the quote is doubled and "<" escaped.
+    std::string list = " ";
+    for (int c = 0xFE; c > 0x20; --c)
+        if (c != 0x7F)
+            list += static_cast<char>(c);
+    std::string written;
+    for (char c : list)
+        written += c == '"' ? "\"\"" : c == '<' ? "<<" : std::string(1, c);
+    const auto ranks = configFrom("ZOQCOLSEQ=\"" + written + "\"\r\n").collation.rank;
+    EXPECT_EQ(ranks[' '], 0x20);
+    EXPECT_EQ(ranks[0xFE], 0x21);
+    EXPECT_EQ(ranks['!'], 0xFE);
+    EXPECT_EQ(ranks[0x7F], 0x7F);
+}
+
 TEST(EnvironmentFile, EmptyFileKeepsEveryDefault) {
     EXPECT_EQ(changes(configFrom("")), "");
     EXPECT_EQ(changes(configFrom("\x1A"
