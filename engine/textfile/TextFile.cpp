@@ -6,6 +6,7 @@
 #include "engine/textfile/SystemCalls.h"
 #include "engine/textfile/SystemErrors.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace fr {
@@ -72,8 +73,13 @@ TextFile::TextFile(ErrorState& error, const std::string& fileName)
     : TextFile(error, fileName, systemCalls()) {}
 
 TextFile::TextFile(ErrorState& error, const std::string& fileName, SystemCalls& system)
+    : TextFile(error, fileName, system, ReadWindow::defaultCapacity) {}
+
+TextFile::TextFile(ErrorState& error, const std::string& fileName, SystemCalls& system,
+                   std::size_t windowBytes)
     : error_(error), fileName_(fileName), system_(system),
-      window_(std::make_unique<ReadWindow>(system)) {}
+      window_(std::make_unique<ReadWindow>(system,
+                                           std::max(windowBytes, lineformat::storeLookahead))) {}
 
 TextFile::~TextFile() {
     if (file_) {

@@ -3,6 +3,7 @@
 #include "engine/state/ErrorState.h"
 #include "engine/text/FixedText.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -30,6 +31,10 @@ public:
     TextFile(ErrorState& error, const std::string& fileName);
     /// As above, with the system calls made through `system` (tests inject failures there).
     TextFile(ErrorState& error, const std::string& fileName, SystemCalls& system);
+    /// As above, reading through a window of `windowBytes` (at least 258) instead of the
+    /// usual one; every result is the same, only the reads differ.
+    TextFile(ErrorState& error, const std::string& fileName, SystemCalls& system,
+             std::size_t windowBytes);
     ~TextFile();
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;

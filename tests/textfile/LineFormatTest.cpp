@@ -1,3 +1,4 @@
+#include "engine/textfile/SystemCalls.h"
 #include "tests/support/TempDir.h"
 #include "tests/textfile/TextFileTestSupport.h"
 
@@ -74,20 +75,24 @@ class ReadLines : public testing::TestWithParam<ReadCase> {};
 TEST_P(ReadLines, GivesRecordsAndByteLengths) {
     TempDir dir;
     dir.create("f.txt", GetParam().bytes);
-    FileUnderTest f((dir / "f.txt").string());
-    f.file.OPEN(0x22);
-    ASSERT_EQ(f.error.ErrorCode, 0);
-    EXPECT_EQ(f.file.BYTES(), static_cast<std::int64_t>(GetParam().bytes.size()));
-    std::int32_t endCode = 0;
-    const auto lines = f.readAll(endCode);
-    EXPECT_EQ(endCode, 33);
-    ASSERT_EQ(lines.size(), GetParam().lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        ASSERT_EQ(lines[i], GetParam().lines[i]) << "line " << i + 1 << framed(lines[i].text);
-    f.file.NEXT();
-    EXPECT_EQ(f.error.ErrorCode, 33) << "a failed NEXT needs SET again";
-    f.file.CLOSE();
-    EXPECT_EQ(f.error.ErrorCode, 0);
+    // The smallest window moves over every line; the usual one holds most files whole.
+    for (const std::size_t window : {std::size_t{258}, std::size_t{256 * 1024}}) {
+        FileUnderTest f((dir / "f.txt").string(), systemCalls(), window);
+        f.file.OPEN(0x22);
+        ASSERT_EQ(f.error.ErrorCode, 0);
+        EXPECT_EQ(f.file.BYTES(), static_cast<std::int64_t>(GetParam().bytes.size()));
+        std::int32_t endCode = 0;
+        const auto lines = f.readAll(endCode);
+        EXPECT_EQ(endCode, 33);
+        ASSERT_EQ(lines.size(), GetParam().lines.size()) << "window " << window;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            ASSERT_EQ(lines[i], GetParam().lines[i])
+                << "window " << window << ", line " << i + 1 << framed(lines[i].text);
+        f.file.NEXT();
+        EXPECT_EQ(f.error.ErrorCode, 33) << "a failed NEXT needs SET again";
+        f.file.CLOSE();
+        EXPECT_EQ(f.error.ErrorCode, 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(TextFile, ReadLines, testing::ValuesIn(readCases),

@@ -27,6 +27,8 @@ struct FileUnderTest {
     explicit FileUnderTest(std::string fileName) : name(std::move(fileName)), file(error, name) {}
     FileUnderTest(std::string fileName, SystemCalls& system)
         : name(std::move(fileName)), file(error, name, system) {}
+    FileUnderTest(std::string fileName, SystemCalls& system, std::size_t windowBytes)
+        : name(std::move(fileName)), file(error, name, system, windowBytes) {}
 
     /// SET, then NEXT until it fails; the lines read. `endCode` gets the code of the last NEXT.
     std::vector<ReadLine> readAll(std::int32_t& endCode);

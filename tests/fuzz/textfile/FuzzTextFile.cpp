@@ -1,0 +1,87 @@
+// Any bytes as a text file, read line by line through windows of three sizes: no crash, the
+// same lines in every window, and the byte lengths add up to the data before the end mark.
+#include "engine/state/ErrorState.h"
+#include "engine/textfile/SystemCalls.h"
+#include "engine/textfile/TextFile.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "text file: %s\n", what);
+        std::abort();
+    }
+}
+
+struct Reading {
+    std::vector<std::string> records;
+    std::vector<std::int64_t> bytes;
+    bool operator==(const Reading&) const = default;
+};
+
+const std::string& fileName() {
+    static const std::string name = [] {
+        char pattern[] = "/tmp/fuzz-textfile-XXXXXX";
+        const int fd = mkstemp(pattern);
+        require(fd >= 0, "cannot make the scratch file");
+        close(fd);
+        return std::string(pattern);
+    }();
+    return name;
+}
+
+Reading readAll(std::size_t window, std::size_t size) {
+    const std::map<std::int32_t, std::string> none;
+    fr::ErrorState error(none);
+    fr::TextFile file(error, fileName(), fr::systemCalls(), window);
+    file.OPEN(0x22);
+    require(error.ErrorCode == 0, "OPEN failed");
+    file.SET();
+    Reading reading;
+    std::int64_t total = 0;
+    for (;;) {
+        file.NEXT();
+        if (error.ErrorCode != 0)
+            break;
+        require(file.ASC.REGEL.view().size() == 256, "record is not 256 characters");
+        require(file.ASC.REGEL.view().find('\t') == std::string::npos, "tab in the record");
+        reading.records.emplace_back(file.ASC.REGEL.view());
+        reading.bytes.push_back(file.BYTES());
+        require(reading.bytes.back() > 0, "a line of no bytes");
+        total += reading.bytes.back();
+    }
+    require(error.ErrorCode == 33, "NEXT ended with a code other than 33");
+    require(total <= static_cast<std::int64_t>(size), "lines longer than the data");
+    file.CLOSE();
+    require(error.ErrorCode == 0, "CLOSE failed");
+    return reading;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& name = fileName();
+    FILE* out = std::fopen(name.c_str(), "wb");
+    require(out != nullptr, "cannot write the scratch file");
+    std::fwrite(data, 1, size, out);
+    std::fclose(out);
+
+    const Reading usual = readAll(256 * 1024, size);
+    require(readAll(258, size) == usual, "smallest window reads other lines");
+    require(readAll(301, size) == usual, "odd window reads other lines");
+
+    std::int64_t total = 0;
+    for (const auto bytes : usual.bytes)
+        total += bytes;
+    if (total < static_cast<std::int64_t>(size))
+        require(data[total] == 26, "reading stopped before the data ended, not at a Ctrl-Z");
+    return 0;
+}
