@@ -76,6 +76,11 @@ capture() {
     import -window "$1" "png:$2" 2>/dev/null
 }
 
+# True when a picture shows more than a blank window: an unpainted one has one colour.
+painted() {
+    (($(convert "$1" -format %k info: 2>/dev/null || echo 0) > 8))
+}
+
 # Number of pixels in which two pictures differ; "size" when their sizes differ.
 pixels_differing() {
     local count
@@ -100,14 +105,11 @@ reference_box() {
     local probe=$1 text=$2 caption=$3 button=$4 picture=$5 pid window=
     "$probe" "$text" "$caption" "$button" &
     pid=$!
-    probe_shown() {
+    probe_painted() {
         window=$(visible_windows_of "$pid" | head -n 1)
-        [[ -n $window ]] && focus "$window" && capture "$window" "$picture"
+        [[ -n $window ]] && focus "$window" && capture "$window" "$picture" && painted "$picture"
     }
-    poll probe_shown || fail "the probe's message box did not appear"
-    # Give it one more paint, then keep the picture once two captures agree.
-    poll window_looks_like "$window" "$picture" "$picture.next" || true
-    capture "$window" "$picture"
+    poll probe_painted || fail "the probe's message box did not appear"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }
