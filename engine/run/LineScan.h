@@ -1,31 +1,14 @@
 #pragma once
 
+#include "engine/run/KeyFinder.h"
 #include "engine/text/CaseTable.h"
 #include "engine/text/FixedText.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace fr {
-
-/// What a line is searched for and what takes the place of each match.
-struct LineScanRequest {
-    /// The search key without trailing spaces; already upper-cased when `upperCase` is set.
-    /// An empty key matches nothing.
-    std::string_view key;
-    /// The text put in place of each match, without trailing spaces; unused when `countOnly`.
-    std::string_view inserted;
-    /// Only count the matches of the line as it stands; the line is not changed.
-    bool countOnly = false;
-    /// When set, the line is compared through this table's upper-casing; the line keeps its
-    /// own letters.
-    const CaseTable* upperCase = nullptr;
-    /// `upperCase` pairs only a-z with A-Z, so a faster upper-casing gives the same result.
-    bool asciiCaseOnly = false;
-};
-
-/// True when the table's upper-casing changes exactly a-z, into A-Z.
-bool upperCasesOnlyAscii(const CaseTable& table);
 
 struct LineScanResult {
     /// The number of non-overlapping matches, from the left.
@@ -35,9 +18,25 @@ struct LineScanResult {
     bool overflow = false;
 };
 
-/// Replaces, from the left, every non-overlapping match of the key in `line` by the inserted
-/// text; each search resumes behind the text that was put in, so inserted text is never
-/// searched again.
-LineScanResult scanLine(FixedText<256>& line, const LineScanRequest& request);
+/// Searches lines for a key and puts a text in place of each match.
+class LineScanner {
+public:
+    /// `key` and `inserted` without trailing spaces; `key` already upper-cased when
+    /// `upperCase` is given, which then compares the line through its upper-casing (the line
+    /// keeps its own letters). With `countOnly` the matches of each line are counted as the
+    /// line stands and the line is not changed. An empty key matches nothing.
+    LineScanner(std::string_view key, std::string_view inserted, bool countOnly,
+                const CaseTable* upperCase);
+
+    /// Replaces, from the left, every non-overlapping match in `line` by the inserted text;
+    /// each search resumes behind the text that was put in, so inserted text is never
+    /// searched again.
+    LineScanResult scan(FixedText<256>& line) const;
+
+private:
+    KeyFinder finder_;
+    std::string inserted_;
+    bool countOnly_;
+};
 
 } // namespace fr

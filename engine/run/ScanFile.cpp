@@ -16,14 +16,10 @@ bool lineDoesNotFit(const TextFile& file) {
     return file.lineTooLong() || file.lineCutByTabs();
 }
 
-LineScanRequest scanRequest(const ProgramState& state) {
-    LineScanRequest request;
-    request.key = state.SearchKey.view().substr(0, static_cast<std::size_t>(state.SearchLen));
-    request.inserted = state.ReplaceText.clipped();
-    request.countOnly = state.ReplaceLen == 0;
-    request.upperCase = state.IgnoreCase ? &state.config.caseTable : nullptr;
-    request.asciiCaseOnly = state.IgnoreCase && upperCasesOnlyAscii(state.config.caseTable);
-    return request;
+LineScanner lineScanner(const ProgramState& state) {
+    return LineScanner(state.SearchKey.view().substr(0, static_cast<std::size_t>(state.SearchLen)),
+                       state.ReplaceText.clipped(), state.ReplaceLen == 0,
+                       state.IgnoreCase ? &state.config.caseTable : nullptr);
 }
 
 void rejectFile(ProgramState& state, WindowOps& window, const std::string& text) {
@@ -40,7 +36,7 @@ void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
     state.LineBuffer.removeAll();
     state.FileMatched = 0;
 
-    const LineScanRequest request = scanRequest(state);
+    const LineScanner scanner = lineScanner(state);
     LineBuffer::Record& buffered = state.LineBuffer.BUF;
     file.SET();
     for (;;) {
@@ -55,7 +51,7 @@ void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
             return rejectFile(state, window, lineLengthMessage(nameField));
 
         buffered.REGEL = file.ASC.REGEL;
-        const LineScanResult scanned = scanLine(buffered.REGEL, request);
+        const LineScanResult scanned = scanner.scan(buffered.REGEL);
         if (scanned.overflow)
             return rejectFile(state, window, lineLengthMessage(nameField));
         if (scanned.matches > 0) {
@@ -63,7 +59,9 @@ void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
             state.MatchesFound += scanned.matches;
             window.Redisplay(control::matchesFound);
         }
-        state.LineBuffer.add();
+        // A search-only run writes nothing back, so it need not keep the lines.
+        if (state.ReplaceLen != 0)
+            state.LineBuffer.add();
     }
 }
 

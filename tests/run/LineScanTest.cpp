@@ -57,8 +57,8 @@ TEST_P(LineScanTest, GivesNewLineAndMatchCount) {
     const ScanCase& c = GetParam();
     const CaseTable caseTable;
     FixedText<256> line(c.line);
-    const LineScanResult result =
-        scanLine(line, {c.key, c.inserted, c.countOnly, c.ignoreCase ? &caseTable : nullptr});
+    const LineScanner scanner(c.key, c.inserted, c.countOnly, c.ignoreCase ? &caseTable : nullptr);
+    const LineScanResult result = scanner.scan(line);
     EXPECT_EQ(line.clipped(), c.newLine);
     EXPECT_EQ(result.matches, c.matches);
     EXPECT_EQ(result.overflow, c.overflow);
