@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -30,7 +31,10 @@ public:
 
     /// `bytes` must outlive the reader.
     explicit EntryReader(std::string_view bytes);
-    explicit EntryReader(std::string&&) = delete;
+    /// A temporary string would be gone before the reader is used.
+    template <typename Bytes>
+    requires std::same_as<Bytes, std::string>
+    explicit EntryReader(Bytes&&) = delete;
 
     /// The next entry; nullopt at the end of the data.
     std::optional<EnvironmentEntry> next();
