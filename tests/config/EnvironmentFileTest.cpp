@@ -106,6 +106,9 @@ TEST(EnvironmentFile, CaseTable) {
          "b,q\xE0\xE1",
          "upper xC0/xE0\nlower xE0/xC0\n"},
         {"LaterEmptyRestores", "ZOQCASE=\xC0,\xE0\r\nZOQCASE=\r\n", ""},
+        {"ListsCutAt128",
+         "ZOQCASE=" + std::string(128, '\xC0') + "\xC1," + std::string(128, '\xE0') + "\xE1",
+         "upper xC0/xE0\nlower xE0/xC0\n"},
         {"ClearsAnEarlierTable", "ZOQCASE=\xC0,\xE0\r\nZOQCASE=\xC9,\xE9\r\n",
          "upper xC9/xE9\nlower xE9/xC9\n"},
         // In UTF-8 the bytes of a character are not characters; pairing them would change
