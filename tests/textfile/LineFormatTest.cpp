@@ -2,8 +2,11 @@
 #include "tests/support/TempDir.h"
 #include "tests/textfile/TextFileTestSupport.h"
 
+#include <algorithm>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace fr::test {
@@ -192,6 +195,54 @@ TEST_P(RoundTrip, ReadThenWrittenBack) {
 
 INSTANTIATE_TEST_SUITE_P(TextFile, RoundTrip, testing::ValuesIn(roundTripCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A file of 2 GiB and more as the layer sees it: "head", zero bytes, then CR LF "tail" CR LF.
+class HugeFileCalls : public PosixSystemCalls {
+public:
+    static constexpr std::int64_t tailAt = (std::int64_t{1} << 31) + 100;
+    static constexpr std::string_view head = "head";
+    static constexpr std::string_view tail = "\r\ntail\r\n";
+    static constexpr std::int64_t size = tailAt - 2 + 8;
+
+    int fstat(int fd, struct stat* info) override {
+        const int result = PosixSystemCalls::fstat(fd, info);
+        info->st_size = size;
+        return result;
+    }
+    ssize_t pread(int, void* buffer, std::size_t count, off_t offset) override {
+        const std::int64_t end = std::min<std::int64_t>(offset + count, size);
+        if (offset >= end)
+            return 0;
+        char* out = static_cast<char*>(buffer);
+        std::fill(out, out + (end - offset), '\0');
+        copyPart(out, offset, end, 0, head);
+        copyPart(out, offset, end, tailAt - 2, tail);
+        return end - offset;
+    }
+
+private:
+    static void copyPart(char* out, std::int64_t from, std::int64_t to, std::int64_t at,
+                         std::string_view part) {
+        for (std::int64_t i = std::max(from, at);
+             i < std::min<std::int64_t>(to, at + static_cast<std::int64_t>(part.size())); ++i)
+            out[i - from] = part[static_cast<std::size_t>(i - at)];
+    }
+};
+
+TEST(TextFile, OffsetsBeyond2GiB) {
+    TempDir dir;
+    dir.create("big.txt", "head");
+    HugeFileCalls system;
+    FileUnderTest f((dir / "big.txt").string(), system);
+    f.file.OPEN(0x22);
+    EXPECT_EQ(f.file.BYTES(), HugeFileCalls::size);
+    std::int32_t endCode = 0;
+    const auto lines = f.readAll(endCode);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].bytes, HugeFileCalls::tailAt);
+    EXPECT_EQ(lines[0].text, "head" + std::string(252, '\0'));
+    EXPECT_EQ(lines[1], (ReadLine{"tail", 6}));
+}
 
 TEST(TextFile, AddWithoutEmptyAppends) {
     TempDir dir;
