@@ -22,6 +22,12 @@ void answerNextModal(std::function<void(QWidget* box)> answer) {
         Qt::QueuedConnection);
 }
 
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
+}
+
 WindowFixture::WindowFixture(const char* charsetName)
     : charset(charsetName), window(state, charset, [this](WindowOps& ops) {
           ++runs;

@@ -15,6 +15,9 @@ namespace fr {
 /// Hands the next modal dialog to `answer` once its event loop runs; `answer` closes it.
 void answerNextModal(std::function<void(QWidget* box)> answer);
 
+/// Types each character as a key press carrying it, letters outside ASCII included.
+void typeText(QWidget* widget, const QString& text);
+
 /// A main window on a fresh program state, in a temporary current directory, with its beeps
 /// and messages recorded instead of sounded and shown, and Ok's run replaceable.
 class WindowFixture {
