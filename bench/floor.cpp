@@ -1,7 +1,8 @@
 // The least any safe rewrite must do: for each file, read it, write the new bytes to a
-// temporary file beside it, fsync, rename it over the file.
+// temporary file beside it, fsync, rename it over the file. With --dirsync, also fsync the
+// directory after each rename, which makes the rename itself durable.
 //
-//   fr_bench_floor FROM TO FILE...
+//   fr_bench_floor [--dirsync] FROM TO FILE...
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
@@ -39,6 +40,18 @@ void replaceAll(const std::string& from, std::string_view to, std::string_view k
     out.append(from, at);
 }
 
+bool syncDirectoryOf(const char* path) {
+    std::string directory = path;
+    const auto slash = directory.rfind('/');
+    directory = slash == std::string::npos ? "." : directory.substr(0, slash + 1);
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
+}
+
 bool writeAndRename(const char* path, const std::string& bytes) {
     const std::string temporary = std::string(path) + ".floor-tmp";
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -54,20 +67,24 @@ bool writeAndRename(const char* path, const std::string& bytes) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: %s FROM TO FILE...\n", argv[0]);
+    const bool dirSync = argc > 1 && std::string_view(argv[1]) == "--dirsync";
+    const int first = dirSync ? 2 : 1;
+    if (argc < first + 3) {
+        std::fprintf(stderr, "usage: %s [--dirsync] FROM TO FILE...\n", argv[0]);
         return 2;
     }
+    const char* from = argv[first];
+    const char* to = argv[first + 1];
     std::string content, rewritten;
-    for (int i = 3; i < argc; ++i) {
+    for (int i = first + 2; i < argc; ++i) {
         if (!readAll(argv[i], content)) {
             std::perror(argv[i]);
             return 1;
         }
-        if (content.find(argv[1]) == std::string::npos)
+        if (content.find(from) == std::string::npos)
             continue;
-        replaceAll(content, argv[2], argv[1], rewritten);
-        if (!writeAndRename(argv[i], rewritten)) {
+        replaceAll(content, to, from, rewritten);
+        if (!writeAndRename(argv[i], rewritten) || (dirSync && !syncDirectoryOf(argv[i]))) {
             std::perror(argv[i]);
             return 1;
         }

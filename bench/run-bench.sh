@@ -88,6 +88,7 @@ replace_with() { # name
     case $1 in
     fr) time_tool fr "$fr" "$corpus" "*.txt" "$word" "$other" ;;
     floor) time_tool floor "$floor" "$word" "$other" "${files_list[@]}" ;;
+    floor_dirsync) time_tool floor_dirsync "$floor" --dirsync "$word" "$other" "${files_list[@]}" ;;
     sed) time_tool sed sed -i "s/$word/$other/g" "${files_list[@]}" ;;
     perl) time_tool perl perl -pi -e "s/$word/$other/g" "${files_list[@]}" ;;
     sd) time_tool sd sd "$word" "$other" "${files_list[@]}" ;;
@@ -97,12 +98,12 @@ replace_with() { # name
 
 echo "== replace, case respected"
 for ((r = 0; r < reps; r++)); do
-    for tool in fr floor sed perl sd; do
+    for tool in fr floor floor_dirsync sed perl sd; do
         replace_with $tool
     done
 done
 [[ $word == needle ]] || { "$fr" "$corpus" "*.txt" "$word" "$other" >/dev/null; toggle; }
-report "replace" fr floor sed perl sd
+report "replace" fr floor floor_dirsync sed perl sd
 
 echo "== peak memory over one file of $big_mb MB"
 big=$data/big
