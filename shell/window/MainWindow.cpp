@@ -288,6 +288,7 @@ void MainWindow::onOk() {
         running_ = true;
         run_(*services_);
         running_ = false;
+        services_->showPendingValues();
         services_->SelectControl(control::maskEntry);
     }
     updateNumberDisplays();

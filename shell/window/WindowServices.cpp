@@ -31,7 +31,7 @@ template <typename Action> void WindowServices::forEachControl(int first, int la
 void WindowServices::Redisplay(int first, int last) {
     bool fileBoundary = false;
     forEachControl(first, last, [&](int number, QWidget*) {
-        window_.showVariable(number);
+        pending_.set(static_cast<std::size_t>(number));
         fileBoundary =
             fileBoundary || number == control::filesFound || number == control::fileNumber;
     });
@@ -39,8 +39,17 @@ void WindowServices::Redisplay(int first, int last) {
 }
 
 void WindowServices::paint(bool forced) {
-    if (throttle_.due(RepaintThrottle::Clock::now(), forced))
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!throttle_.due(RepaintThrottle::Clock::now(), forced))
+        return;
+    showPendingValues();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void WindowServices::showPendingValues() {
+    for (std::size_t number = 0; number < pending_.size(); ++number)
+        if (pending_.test(number))
+            window_.showVariable(static_cast<int>(number));
+    pending_.reset();
 }
 
 void WindowServices::DisableControls(int first, int last) {

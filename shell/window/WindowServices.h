@@ -6,6 +6,7 @@
 #include "shell/window/RepaintThrottle.h"
 
 #include <QString>
+#include <bitset>
 #include <functional>
 
 namespace fr {
@@ -14,7 +15,9 @@ class MainWindow;
 
 /// The window operations on the main window. While a run holds the event loop, Redisplay
 /// lets Qt paint (and nothing else: user input waits) at most every 20 ms, and always when
-/// a file begins or ends, when the run ends and before every message box.
+/// a file begins or ends, when the run ends and before every message box. Controls take
+/// their new values when the window is painted, so a run of many lines pays only for the
+/// paints.
 class WindowServices : public WindowOps {
 public:
     using BeepHook = std::function<void()>;
@@ -32,6 +35,9 @@ public:
     int ShowMessage(std::string_view text, std::string_view caption, ImageValue icon) override;
     void SoundBeep() override;
 
+    /// Shows every value that a Redisplay left for the next paint, without painting.
+    void showPendingValues();
+
     /// Replaces the sound of a beep; tests count beeps here.
     void setBeepHook(BeepHook hook) { beepHook_ = std::move(hook); }
     /// Replaces the message box; it gets the text and caption as the program passed them.
@@ -45,6 +51,7 @@ private:
     const Charset& charset_;
     const StartupConfig& config_;
     RepaintThrottle throttle_;
+    std::bitset<control::cancelButton + 1> pending_;
     BeepHook beepHook_;
     MessageHook messageHook_;
 };
