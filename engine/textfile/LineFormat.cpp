@@ -1,16 +1,50 @@
 #include "engine/textfile/LineFormat.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace fr::lineformat {
 namespace {
 
 // The length of the leading run of bytes that are stored unchanged (no CR, tab or Ctrl-Z).
 std::size_t plainPrefix(const char* bytes, std::size_t length) {
-    for (const char special : {carriageReturn, tab, endMark})
-        if (const void* hit = std::memchr(bytes, special, length))
-            length = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes);
+    std::size_t i = 0;
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8(carriageReturn);
+    const __m128i tabs = _mm_set1_epi8(tab);
+    const __m128i marks = _mm_set1_epi8(endMark);
+    for (; i + 16 <= length; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        const __m128i hits =
+            _mm_or_si128(_mm_cmpeq_epi8(chunk, cr),
+                         _mm_or_si128(_mm_cmpeq_epi8(chunk, tabs), _mm_cmpeq_epi8(chunk, marks)));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+#endif
+    while (i < length && bytes[i] != carriageReturn && bytes[i] != tab && bytes[i] != endMark)
+        ++i;
+    return i;
+}
+
+// A record is mostly trailing spaces: step over them eight at a time.
+std::size_t clippedLength(std::string_view record) {
+    constexpr std::uint64_t eightSpaces = 0x2020202020202020;
+    std::size_t length = record.size();
+    while (length >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, record.data() + length - 8, 8);
+        if (word != eightSpaces)
+            break;
+        length -= 8;
+    }
+    while (length > 0 && record[length - 1] == ' ')
+        --length;
     return length;
 }
 
@@ -22,14 +56,18 @@ StoreResult storeLine(std::string_view bytes, char* record) {
     std::size_t i = plainPrefix(data, std::min(size, recordWidth));
     std::memcpy(record, data, i);
     std::size_t k = i;
+    const auto done = [&](std::size_t taken, StoreEnd end) {
+        std::memset(record + k, ' ', recordWidth - k);
+        return StoreResult{taken, end};
+    };
     while (k < recordWidth) {
         if (i == size)
-            return {i, StoreEnd::EndOfData};
+            return done(i, StoreEnd::EndOfData);
         const char c = data[i];
         if (c == carriageReturn && i + 1 < size && data[i + 1] == lineFeed)
-            return {i + 2, StoreEnd::Terminated};
+            return done(i + 2, StoreEnd::Terminated);
         if (c == endMark)
-            return {i, StoreEnd::EndOfData};
+            return done(i, StoreEnd::EndOfData);
         ++i;
         if (c == tab) {
             const std::size_t stop = std::min(k + 8 - k % 8, recordWidth);
@@ -69,11 +107,9 @@ SkipResult skipRestOfLine(std::string_view bytes, bool isLast) {
 }
 
 std::size_t appendLine(std::string& out, std::string_view record) {
-    const std::size_t last = record.find_last_not_of(' ');
-    const std::size_t length = last == std::string_view::npos ? 0 : last + 1;
+    std::size_t length = clippedLength(record);
     out.append(record.data(), length);
-    out.push_back(carriageReturn);
-    out.push_back(lineFeed);
+    out.append({carriageReturn, lineFeed});
     return length + 2;
 }
 

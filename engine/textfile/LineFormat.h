@@ -26,7 +26,7 @@ struct StoreResult {
     StoreEnd end = StoreEnd::EndOfData;
 };
 
-/// Stores the line that starts at `bytes` into `record` (256 characters, already spaces):
+/// Stores the line that starts at `bytes` into `record` (256 characters), spaces after it:
 /// CR LF ends it, a tab becomes spaces up to the next stop of 8, a Ctrl-Z or the end of
 /// `bytes` stops it, any other byte is stored as it is. `bytes` must reach the end of the
 /// data or hold at least storeLookahead bytes.

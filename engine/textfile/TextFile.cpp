@@ -186,13 +186,14 @@ void TextFile::NEXT() {
         readFailed(notAvailable);
         return;
     }
-    ASC.REGEL.clear();
     ReadWindow::Bytes in;
     if (!window_->load(file.fd, start, storeLookahead, file.size, in)) {
+        ASC.REGEL.clear();
         readFailed(errorCodeForErrno(errno));
         return;
     }
     if (in.bytes.empty() || in.bytes.front() == endMark) {
+        ASC.REGEL.clear();
         if (!in.bytes.empty() && start + 1 < file.size) {
             file.followsEndMark = true;
             file.tailOffset = start;
