@@ -38,6 +38,9 @@ void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
 
     const LineScanner scanner = lineScanner(state);
     LineBuffer::Record& buffered = state.LineBuffer.BUF;
+    // The file's size (BYTES before the first line) bounds its lines without tabs.
+    if (state.ReplaceLen != 0)
+        state.LineBuffer.reserve(static_cast<std::size_t>(file.BYTES()));
     file.SET();
     for (;;) {
         file.NEXT();

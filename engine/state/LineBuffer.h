@@ -26,6 +26,9 @@ public:
     /// Copies line n into BUF.REGEL; posts 30 "Entry Not Found" when out of range.
     void fetch(std::int32_t n, ErrorState& error);
     std::int32_t count() const { return static_cast<std::int32_t>(ends_.size()); }
+    /// Makes room for `bytes` bytes of lines, so that a large file's lines are not copied
+    /// as the buffer grows.
+    void reserve(std::size_t bytes) { bytes_.reserve(bytes); }
     /// Removes every line; the storage is kept for the next file.
     void removeAll();
     /// Removes every line and releases the storage.
