@@ -85,6 +85,7 @@ other=thread
 toggle() { local t=$word; word=$other; other=$t; }
 files_list=("$corpus"/*.txt)
 replace_with() { # name
+    sync # what the previous tool left unwritten is not charged to this one
     case $1 in
     fr) time_tool fr "$fr" "$corpus" "*.txt" "$word" "$other" ;;
     floor) time_tool floor "$floor" "$word" "$other" "${files_list[@]}" ;;
