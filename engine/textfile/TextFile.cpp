@@ -209,6 +209,7 @@ void TextFile::NEXT() {
     if (stored.end != StoreEnd::Terminated && !atEnd) {
         for (;;) {
             if (!window_->load(file.fd, start + taken, 2, file.size, in)) {
+                ASC.REGEL.clear();
                 readFailed(errorCodeForErrno(errno));
                 return;
             }

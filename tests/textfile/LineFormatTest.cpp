@@ -105,15 +105,18 @@ struct FlagCase {
     const char* name;
     std::string bytes;
     bool cutByTabs;
+    bool tooLong;
     bool followsEndMark; // after the NEXT that fails
 };
 
 const std::vector<FlagCase> flagCases = {
-    {"FortyTabsCut", chars(40, '\t') + "x\r\n", true, false},
-    {"Over256BytesNotByTabs", chars(300) + "\r\n", false, false},
-    {"TabsThatFit", chars(31, '\t') + "x\r\n", false, false},
-    {"DataAfterCtrlZ", "ab\r\n\x1atail", false, true},
-    {"LoneCtrlZAtEnd", "ab\r\n\x1a", false, false},
+    {"FortyTabsCut", chars(40, '\t') + "x\r\n", true, false, false},
+    {"Over256Bytes", chars(300) + "\r\n", false, true, false},
+    {"Over256EndingInCtrlZ", chars(257) + "\x1a", false, true, false},
+    {"Exactly256EndingInCtrlZ", chars(256) + "\x1a", false, false, false},
+    {"TabsThatFit", chars(31, '\t') + "x\r\n", false, false, false},
+    {"DataAfterCtrlZ", "ab\r\n\x1atail", false, false, true},
+    {"LoneCtrlZAtEnd", "ab\r\n\x1a", false, false, false},
 };
 
 class ReadFlags : public testing::TestWithParam<FlagCase> {};
@@ -127,6 +130,7 @@ TEST_P(ReadFlags, TellWhatARewriteWouldLose) {
     f.file.NEXT();
     ASSERT_EQ(f.error.ErrorCode, 0);
     EXPECT_EQ(f.file.lineCutByTabs(), GetParam().cutByTabs);
+    EXPECT_EQ(f.file.lineTooLong(), GetParam().tooLong);
     f.file.NEXT();
     EXPECT_EQ(f.error.ErrorCode, 33);
     EXPECT_EQ(f.file.dataFollowsEndMark(), GetParam().followsEndMark);
