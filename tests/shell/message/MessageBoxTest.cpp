@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -62,6 +63,11 @@ void MessageBoxTest::longLineWrapsAtWordBoundary() {
     QVERIFY(box.lines()[0].startsWith("The line-length of A.TXT        exceeds"));
     QCOMPARE(box.lines().join(u' '), text);
     QVERIFY(widestLine(box) <= box.units().toPixelsX(200));
+
+    const int iconSize = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    QCOMPARE(box.textLabel()->width(), widestLine(box) + 10);
+    QCOMPARE(box.width(), box.textLabel()->width() + iconSize + box.units().toPixelsX(20));
+    QCOMPARE(box.textLabel()->x(), box.units().toPixelsX(5) + iconSize + box.units().toPixelsX(5));
 }
 
 void MessageBoxTest::wordWiderThanWrapWidthIsBroken() {
