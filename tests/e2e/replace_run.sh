@@ -17,6 +17,8 @@ open_message="An error occurred while opening: Z.TXT        |Error: (5) Access D
 reference_box "$probe" "$open_message" "Find & Replace" "OK" "$out/expected-open-box.png"
 
 start_fr "$fr"
+[[ $(xprop -id "$MAIN" WM_NAME) == 'WM_NAME(STRING) = "Find & Replace"' ]] || fail "window title"
+xprop -id "$MAIN" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 window icon"
 type_text '*.TXT'
 press Tab
 type_text foo
