@@ -241,7 +241,8 @@ bool Rewrite::copyAttributes() {
 std::int32_t Rewrite::commitTemporary() {
     struct stat now {};
     std::int32_t code = 0;
-    if (!flush() || system_.fsync(tempFd_) != 0 || !copyAttributes())
+    // Attributes before the fsync, so that the renamed file never shows the temporary's.
+    if (!flush() || !copyAttributes() || system_.fsync(tempFd_) != 0)
         code = errorCodeForErrno(errno);
     else if (system_.lstatat(dirFd_, targetName_.c_str(), &now) != 0)
         code = errno == ENOENT ? changedMeanwhile : errorCodeForErrno(errno);
