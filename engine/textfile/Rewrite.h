@@ -39,8 +39,6 @@ public:
     /// content kept (89 when another program changed the file since it was opened).
     std::int32_t commit();
 
-    bool inPlace() const { return inPlace_; }
-
 private:
     std::int32_t beginInPlace(std::int64_t keptBytes);
     std::int32_t beginTemporary(std::int64_t keptBytes);

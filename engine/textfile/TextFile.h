@@ -54,7 +54,13 @@ public:
     /// The byte length of the current line in the file, terminator included; the file's
     /// size when there is no current line.
     std::int64_t BYTES();
+    /// Starts the file's new content from empty (63 without an exclusive mode, 5 without
+    /// write access or when the rewrite cannot be prepared). The file on disk is unchanged
+    /// until CLOSE; BYTES gives 0 and NEXT finds no more lines.
     void EMPTY();
+    /// Appends ASC.REGEL without its trailing spaces, then CR LF, to the new content (to the
+    /// former content when EMPTY was not called). 5 without write access; after a failed
+    /// write every further ADD fails with 5 and CLOSE keeps the former content.
     void ADD();
     /// Writes out and commits a rewrite; posts an error and keeps the former content when
     /// the new content could not be committed (89 when another program changed the file
