@@ -29,13 +29,10 @@ template <typename Action> void WindowServices::forEachControl(int first, int la
 }
 
 void WindowServices::Redisplay(int first, int last) {
-    bool fileBoundary = false;
-    forEachControl(first, last, [&](int number, QWidget*) {
+    forEachControl(first, last, [this](int number, QWidget*) {
         pending_.set(static_cast<std::size_t>(number));
-        fileBoundary =
-            fileBoundary || number == control::filesFound || number == control::fileNumber;
     });
-    paint(fileBoundary);
+    paint(false);
 }
 
 void WindowServices::paint(bool forced) {
@@ -46,6 +43,9 @@ void WindowServices::paint(bool forced) {
 }
 
 void WindowServices::showPendingValues() {
+    for (const auto& [number, text] : pendingTexts_)
+        showControlText(number, text);
+    pendingTexts_.clear();
     for (std::size_t number = 0; number < pending_.size(); ++number)
         if (pending_.test(number))
             window_.showVariable(static_cast<int>(number));
@@ -77,6 +77,10 @@ void WindowServices::SelectControl(int number) {
 }
 
 void WindowServices::SetControlText(int number, std::string_view text) {
+    pendingTexts_[number].assign(text);
+}
+
+void WindowServices::showControlText(int number, std::string_view text) {
     QWidget* widget = window_.control(number);
     const QString shown = toQString(charset_, text);
     if (auto* label = qobject_cast<QLabel*>(widget)) {

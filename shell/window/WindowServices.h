@@ -8,16 +8,18 @@
 #include <QString>
 #include <bitset>
 #include <functional>
+#include <map>
+#include <string>
 
 namespace fr {
 
 class MainWindow;
 
 /// The window operations on the main window. While a run holds the event loop, Redisplay
-/// lets Qt paint (and nothing else: user input waits) at most every 20 ms, and always when
-/// a file begins or ends, when the run ends and before every message box. Controls take
-/// their new values when the window is painted, so a run of many lines pays only for the
-/// paints.
+/// lets Qt paint (and nothing else: user input waits) at most every 20 ms, and always before
+/// a message box; the run's end paints as the event loop takes over again. Controls take
+/// their new values and texts when the window is painted, so a run of many short files or
+/// lines pays only for the paints.
 class WindowServices : public WindowOps {
 public:
     using BeepHook = std::function<void()>;
@@ -35,7 +37,7 @@ public:
     int ShowMessage(std::string_view text, std::string_view caption, ImageValue icon) override;
     void SoundBeep() override;
 
-    /// Shows every value that a Redisplay left for the next paint, without painting.
+    /// Shows every value and text left for the next paint, without painting.
     void showPendingValues();
 
     /// Replaces the sound of a beep; tests count beeps here.
@@ -46,12 +48,14 @@ public:
 private:
     template <typename Action> void forEachControl(int first, int last, Action action);
     void paint(bool forced);
+    void showControlText(int number, std::string_view text);
 
     MainWindow& window_;
     const Charset& charset_;
     const StartupConfig& config_;
     RepaintThrottle throttle_;
     std::bitset<control::cancelButton + 1> pending_;
+    std::map<int, std::string> pendingTexts_;
     BeepHook beepHook_;
     MessageHook messageHook_;
 };

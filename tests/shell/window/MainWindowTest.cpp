@@ -234,7 +234,7 @@ private slots:
             ops.RequestClose();
             QMetaObject::invokeMethod(f->control<QPushButton>(control::okButton),
                                       &QPushButton::click, Qt::QueuedConnection);
-            ops.Redisplay(control::fileNumber); // lets the queued requests through
+            ops.Redisplay(control::fileNumber); // the first paint lets queued requests through
             visibleDuringRun = f->window.isVisible();
         };
         QTest::mouseClick(f->control<QPushButton>(control::okButton), Qt::LeftButton);

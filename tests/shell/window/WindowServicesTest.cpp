@@ -87,6 +87,7 @@ private slots:
         auto* progress = f->control<QLabel>(control::progressText);
         const int emptyWidth = progress->width();
         f->window.services().SetControlText(control::progressText, "Opening: A.TXT        ");
+        f->window.services().Redisplay(control::progressText);
         QCOMPARE(progress->text(), QStringLiteral("Opening: A.TXT        "));
         QVERIFY(progress->width() > emptyWidth);
     }
