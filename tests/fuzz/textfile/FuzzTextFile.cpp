@@ -27,13 +27,19 @@ struct Reading {
     bool operator==(const Reading&) const = default;
 };
 
+char scratchName[] = "/tmp/fuzz-textfile-XXXXXX";
+
+void removeScratchFile() {
+    unlink(scratchName);
+}
+
 const std::string& fileName() {
     static const std::string name = [] {
-        char pattern[] = "/tmp/fuzz-textfile-XXXXXX";
-        const int fd = mkstemp(pattern);
+        const int fd = mkstemp(scratchName);
         require(fd >= 0, "cannot make the scratch file");
         close(fd);
-        return std::string(pattern);
+        std::atexit(removeScratchFile);
+        return std::string(scratchName);
     }();
     return name;
 }
