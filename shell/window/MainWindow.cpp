@@ -57,7 +57,10 @@ MainWindow::MainWindow(ProgramState& state, const Charset& charset, Run run)
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Destroying the controls moves the focus; that must not reach a half-destroyed window.
+    disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
+}
 
 void MainWindow::createControls() {
     const DialogUnits units(font());
