@@ -2,7 +2,8 @@
 # Every wait polls with a bound; nothing sleeps for a fixed time to let things happen.
 set -euo pipefail
 
-WAIT_SECONDS=20
+# Generous, for loaded machines and sanitizer builds; a passing test waits far less.
+WAIT_SECONDS=60
 FR_PID=
 MAIN=
 BOX=
@@ -39,7 +40,7 @@ start_fr() {
 }
 
 focus() {
-    xdotool windowfocus --sync "$1"
+    timeout 10 xdotool windowfocus --sync "$1"
 }
 
 type_text() {
@@ -109,7 +110,7 @@ reference_box() {
         window=$(visible_windows_of "$pid" | head -n 1)
         [[ -n $window ]] && focus "$window" && capture "$window" "$picture" && painted "$picture"
     }
-    poll probe_painted || fail "the probe's message box did not appear"
+    poll probe_painted || fail "the probe's message box did not appear painted (window '$window')"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }
