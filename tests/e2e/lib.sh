@@ -27,6 +27,12 @@ visible_windows_of() {
 }
 
 main_window_shown() {
+    if ! kill -0 "$FR_PID" 2>/dev/null; then
+        local rc=0
+        wait "$FR_PID" || rc=$?
+        FR_PID=
+        fail "the program ended with exit code $rc before its window appeared"
+    fi
     MAIN=$(visible_windows_of "$FR_PID" | head -n 1)
     [[ -n $MAIN ]]
 }
