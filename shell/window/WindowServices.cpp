@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace fr {
 namespace {
@@ -29,10 +30,15 @@ template <typename Action> void WindowServices::forEachControl(int first, int la
 }
 
 void WindowServices::Redisplay(int first, int last) {
-    forEachControl(first, last, [this](int number, QWidget*) {
+    const ControlRange range =
+        first == 0 ? ControlRange{1, lastControl} : normalizedRange(first, last);
+    for (int number = std::max(range.first, 1); number <= std::min(range.last, lastControl);
+         ++number)
         pending_.set(static_cast<std::size_t>(number));
-    });
-    paint(false);
+    // A run calls this for every line, and reading the clock costs more than the rest of
+    // the call, so the throttle is asked only every few calls.
+    if (redisplayCalls_++ % callsPerClockRead == 0)
+        paint(false);
 }
 
 void WindowServices::paint(bool forced) {

@@ -53,7 +53,9 @@ private:
     MainWindow& window_;
     const Charset& charset_;
     const StartupConfig& config_;
+    static constexpr int callsPerClockRead = 32;
     RepaintThrottle throttle_;
+    unsigned redisplayCalls_ = 0;
     std::bitset<control::cancelButton + 1> pending_;
     std::map<int, std::string> pendingTexts_;
     BeepHook beepHook_;
