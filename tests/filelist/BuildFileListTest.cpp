@@ -100,6 +100,23 @@ TEST_F(BuildFileListTest, AcceptingAnotherMaskReplacesTheList) {
     EXPECT_EQ(list("*.ini"), Names{"b.ini"});
 }
 
+TEST_F(BuildFileListTest, LargeDirectoryIsListedWholeAndInOrder) {
+    // Enough names for the listing to describe them in several threads.
+    Names expected;
+    for (int i = 0; i < 9000; ++i) {
+        const std::string name =
+            (i % 3 ? "f" : "F") + std::to_string(i * 7919 % 9000) + (i % 5 ? ".txt" : " x.TXT");
+        dir.create(name, "");
+        expected.push_back(name);
+    }
+    ASSERT_EQ(mkdir((dir / "folder.txt").c_str(), 0755), 0);
+    ASSERT_EQ(mkfifo((dir / "pipe.txt").c_str(), 0644), 0);
+    std::sort(expected.begin(), expected.end(), [this](const std::string& a, const std::string& b) {
+        return compareText(a, b, config.collation) < 0;
+    });
+    EXPECT_EQ(list("*.txt"), expected);
+}
+
 TEST_F(BuildFileListTest, EncodesLocalTimeAndLowSizeBits) {
     setenv("TZ", "UTC", 1);
     tzset();
