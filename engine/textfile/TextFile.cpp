@@ -109,9 +109,10 @@ void TextFile::OPEN(std::uint8_t mode) {
         error_.post(alreadyOpen);
         return;
     }
-    // find_last_not_of gives npos for a blank name, and npos + 1 is 0.
-    const std::string name = fileName_.substr(0, fileName_.find_last_not_of(' ') + 1);
-    if (name.empty() || name.find('\0') != std::string::npos) {
+    // The variable holds the exact name: trailing spaces are part of a Linux file name, and
+    // clipping them would open a namesake.
+    const std::string& name = fileName_;
+    if (name.find_first_not_of(' ') == std::string::npos || name.find('\0') != std::string::npos) {
         error_.post(invalidName);
         return;
     }

@@ -264,6 +264,15 @@ TEST_F(ProcessFilesTest, MaskWithDirectoryOpensTheListedFile) {
     EXPECT_EQ(dir.readBack("a.txt"), "foo\r\n");
 }
 
+TEST_F(ProcessFilesTest, NameEndingInASpaceOpensThatFileNotItsNamesake) {
+    dir.create("a.txt ", "foo\r\n");
+    dir.create("a.txt", "foo\r\n");
+    EXPECT_EQ(run("a.txt*", "foo", "bar").find("ShowMessage"), std::string::npos);
+    EXPECT_EQ(state.FilesFound, 2);
+    EXPECT_EQ(dir.readBack("a.txt "), "bar\r\n");
+    EXPECT_EQ(dir.readBack("a.txt"), "bar\r\n");
+}
+
 TEST_F(ProcessFilesTest, ReadErrorIsReportedAndFileNotRewritten) {
     std::string content = "foo\r\n";
     while (content.size() < 2 * 1024 * 1024)

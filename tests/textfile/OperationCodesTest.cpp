@@ -19,7 +19,7 @@ struct OpenCase {
 
 const std::vector<OpenCase> openCases = {
     {"Existing", "f.txt", 0},
-    {"TrailingSpacesIgnored", "f.txt   ", 0},
+    {"TrailingSpacesArePartOfTheName", "f.txt   ", 2},
     {"ReadOnly", "readonly.txt", 5},
     {"Directory", "sub", 5},
     {"Missing", "missing.txt", 2},
