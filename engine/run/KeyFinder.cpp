@@ -59,7 +59,8 @@ std::size_t KeyFinder::findAllScalar(const char* line, std::size_t from, std::si
     return count;
 }
 
-std::size_t KeyFinder::findAll(const char* line, std::size_t length, std::uint16_t* starts) const {
+std::size_t KeyFinder::findAll(const char* line, std::size_t length, std::size_t readable,
+                               std::uint16_t* starts) const {
     const std::size_t n = key_.size();
     if (n == 0 || length < n)
         return 0;
@@ -75,7 +76,7 @@ std::size_t KeyFinder::findAll(const char* line, std::size_t length, std::uint16
         const __m128i last0 = _mm_set1_epi8(static_cast<char>(last_[0]));
         const __m128i last1 = _mm_set1_epi8(static_cast<char>(last_[1]));
         std::size_t next = 0; // matches do not overlap
-        for (; base <= last && base + n - 1 + 16 <= lineWidth; base += 16) {
+        for (; base <= last && base + n - 1 + 16 <= readable; base += 16) {
             const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + base));
             const __m128i tail =
                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + base + n - 1));

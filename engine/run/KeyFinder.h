@@ -25,7 +25,13 @@ public:
     /// Writes to `starts` (room for 256) the 0-based starts of the non-overlapping matches
     /// among the first `length` characters of `line`, from the left, each search resuming
     /// behind the previous match; returns their number. `line` must hold 256 characters.
-    std::size_t findAll(const char* line, std::size_t length, std::uint16_t* starts) const;
+    std::size_t findAll(const char* line, std::size_t length, std::uint16_t* starts) const {
+        return findAll(line, length, lineWidth, starts);
+    }
+    /// As above for a line of which only `readable` (at least `length`, which is at most 256)
+    /// characters may be read.
+    std::size_t findAll(const char* line, std::size_t length, std::size_t readable,
+                        std::uint16_t* starts) const;
 
 private:
     bool matchesAt(const char* line, std::size_t pos) const;

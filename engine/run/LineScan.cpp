@@ -39,6 +39,12 @@ LineScanner::LineScanner(std::string_view key, std::string_view inserted, bool c
                          const CaseTable* upperCase)
     : finder_(key, upperCase), inserted_(inserted), countOnly_(countOnly) {}
 
+std::int32_t LineScanner::count(std::string_view text, std::size_t readable) const {
+    const std::size_t length = text.find_last_not_of(' ') + 1; // npos + 1 is 0
+    std::array<std::uint16_t, lineWidth> starts;
+    return static_cast<std::int32_t>(finder_.findAll(text.data(), length, readable, starts.data()));
+}
+
 LineScanResult LineScanner::scan(FixedText<256>& line) const {
     // A match ends on the key's last character, which is not a space, so the padding
     // behind the clipped line never takes part.

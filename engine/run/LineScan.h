@@ -33,6 +33,11 @@ public:
     /// searched again.
     LineScanResult scan(FixedText<256>& line) const;
 
+    /// The number of non-overlapping matches in the line whose record would be `text` (at
+    /// most 256 characters) padded with spaces; `readable` characters from its start may be
+    /// read. Counts as scan does with `countOnly`.
+    std::int32_t count(std::string_view text, std::size_t readable) const;
+
 private:
     KeyFinder finder_;
     std::string inserted_;

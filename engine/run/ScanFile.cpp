@@ -27,6 +27,14 @@ void rejectFile(ProgramState& state, WindowOps& window, const std::string& text)
     state.FileMatched = 0;
 }
 
+void addMatches(ProgramState& state, WindowOps& window, std::int32_t matches) {
+    if (matches == 0)
+        return;
+    state.FileMatched = 1;
+    state.MatchesFound += matches;
+    window.Redisplay(control::matchesFound);
+}
+
 } // namespace
 
 void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
@@ -38,11 +46,23 @@ void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
 
     const LineScanner scanner = lineScanner(state);
     LineBuffer::Record& buffered = state.LineBuffer.BUF;
+    const bool searchOnly = state.ReplaceLen == 0;
     // The file's size (BYTES before the first line) bounds its lines without tabs.
-    if (state.ReplaceLen != 0)
+    if (!searchOnly)
         state.LineBuffer.reserve(static_cast<std::size_t>(file.BYTES()));
     file.SET();
     for (;;) {
+        // Nothing is written back in a search-only run, so a line that reads back unchanged
+        // is counted where it lies and never stored.
+        std::string_view plain;
+        std::size_t readable = 0;
+        if (searchOnly && file.peekPlainLine(plain, readable)) {
+            file.skipPeekedLine();
+            ++state.LineNo;
+            window.Redisplay(control::lineNumber);
+            addMatches(state, window, scanner.count(plain, readable));
+            continue;
+        }
         file.NEXT();
         if (state.Error.ErrorCode == endOfData)
             return;
@@ -57,13 +77,8 @@ void ScanFile(ProgramState& state, TextFile& file, WindowOps& window) {
         const LineScanResult scanned = scanner.scan(buffered.REGEL);
         if (scanned.overflow)
             return rejectFile(state, window, lineLengthMessage(nameField));
-        if (scanned.matches > 0) {
-            state.FileMatched = 1;
-            state.MatchesFound += scanned.matches;
-            window.Redisplay(control::matchesFound);
-        }
-        // A search-only run writes nothing back, so it need not keep the lines.
-        if (state.ReplaceLen != 0)
+        addMatches(state, window, scanned.matches);
+        if (!searchOnly)
             state.LineBuffer.add();
     }
 }

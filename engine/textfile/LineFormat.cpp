@@ -80,6 +80,31 @@ StoreResult storeLine(std::string_view bytes, char* record) {
     return {i, StoreEnd::RecordFull};
 }
 
+bool findPlainLine(std::string_view bytes, bool isLast, PlainLine& line) {
+    const char* data = bytes.data();
+    const std::size_t size = bytes.size();
+    // A CR at recordWidth + 1 is past any plain line's content, so this far is enough.
+    const std::size_t reach = std::min(size, recordWidth + 2);
+    std::size_t i = 0;
+    for (;;) {
+        i += plainPrefix(data + i, reach - i);
+        if (i == reach) {
+            // The line runs to the end of the data, or past what a plain line may hold.
+            if (!isLast || reach != size || size > recordWidth || size == 0)
+                return false;
+            line = {size, size};
+            return true;
+        }
+        if (data[i] != carriageReturn || i >= recordWidth + 1)
+            return false;
+        if (i + 1 < size && data[i + 1] == lineFeed) {
+            line = {i, i + 2};
+            return true;
+        }
+        ++i; // a CR without LF is an ordinary byte
+    }
+}
+
 SkipResult skipRestOfLine(std::string_view bytes, bool isLast) {
     const char* data = bytes.data();
     const std::size_t size = bytes.size();

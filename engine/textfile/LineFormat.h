@@ -32,6 +32,18 @@ struct StoreResult {
 /// data or hold at least storeLookahead bytes.
 StoreResult storeLine(std::string_view bytes, char* record);
 
+/// Where a plain line lies: one that storing gives back unchanged, followed by spaces.
+struct PlainLine {
+    std::size_t contentBytes = 0; ///< the line's bytes before its terminator
+    std::size_t taken = 0;        ///< bytes the line takes, its CR LF included
+};
+
+/// True when the line that starts at `bytes` is plain: it holds no tab and no Ctrl-Z, at most
+/// 256 bytes come before its CR LF, and that CR LF, or the end of the data (`isLast`), lies
+/// within `bytes`. storeLine would then store exactly its content and take `taken` bytes.
+/// `bytes` must reach the end of the data or hold at least storeLookahead bytes.
+bool findPlainLine(std::string_view bytes, bool isLast, PlainLine& line);
+
 struct SkipResult {
     std::size_t taken = 0;        ///< bytes taken, the terminator included when found
     bool done = false;            ///< a CR LF or a Ctrl-Z was taken, or `isLast` and all taken

@@ -17,28 +17,36 @@ void ReadWindow::clear() {
 }
 
 bool ReadWindow::load(int fd, std::int64_t offset, std::size_t need, std::int64_t end, Bytes& out) {
-    const std::int64_t held = start_ + static_cast<std::int64_t>(length_);
-    const bool inside = offset >= start_ && offset <= held;
-    if (!inside || (!holdsEnd_ && held - offset < static_cast<std::int64_t>(need))) {
-        clear();
-        start_ = offset;
-        const auto wanted = static_cast<std::size_t>(
-            std::min<std::int64_t>(capacity_, std::max<std::int64_t>(end - offset, 0)));
-        while (length_ < wanted) {
-            const ssize_t got =
-                system_.pread(fd, buffer_.get() + length_, wanted - length_, offset + length_);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0) {
-                clear();
-                return false;
-            }
-            if (got == 0)
-                break; // the file became shorter than it was
-            length_ += static_cast<std::size_t>(got);
+    if (held(offset, need, out))
+        return true;
+    clear();
+    start_ = offset;
+    const auto wanted = static_cast<std::size_t>(
+        std::min<std::int64_t>(capacity_, std::max<std::int64_t>(end - offset, 0)));
+    while (length_ < wanted) {
+        const ssize_t got =
+            system_.pread(fd, buffer_.get() + length_, wanted - length_, offset + length_);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            clear();
+            return false;
         }
-        holdsEnd_ = length_ < wanted || offset + static_cast<std::int64_t>(length_) >= end;
+        if (got == 0)
+            break; // the file became shorter than it was
+        length_ += static_cast<std::size_t>(got);
     }
+    holdsEnd_ = length_ < wanted || offset + static_cast<std::int64_t>(length_) >= end;
+    out.bytes = std::string_view(buffer_.get(), length_);
+    out.isLast = holdsEnd_;
+    return true;
+}
+
+bool ReadWindow::held(std::int64_t offset, std::size_t need, Bytes& out) const {
+    const std::int64_t heldEnd = start_ + static_cast<std::int64_t>(length_);
+    if (offset < start_ || offset > heldEnd ||
+        (!holdsEnd_ && heldEnd - offset < static_cast<std::int64_t>(need)))
+        return false;
     const auto skip = static_cast<std::size_t>(offset - start_);
     out.bytes = std::string_view(buffer_.get() + skip, length_ - skip);
     out.isLast = holdsEnd_;

@@ -27,6 +27,10 @@ public:
     /// the read fails.
     bool load(int fd, std::int64_t offset, std::size_t need, std::int64_t end, Bytes& out);
 
+    /// As load, but only from what is already held: false, without reading, when the bytes
+    /// from `offset` on are not held or fewer than `need` of them are held before the data ends.
+    bool held(std::int64_t offset, std::size_t need, Bytes& out) const;
+
     /// Forgets what is held, as when another file is opened.
     void clear();
 

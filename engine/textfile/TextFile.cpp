@@ -64,6 +64,7 @@ struct TextFile::OpenFile {
     std::int64_t size = 0;
     std::int64_t nextOffset = 0;
     std::int64_t lineBytes = 0;
+    std::int64_t peekedBytes = 0;
     std::int64_t tailOffset = -1;
     bool rewriteFromEmpty = false;
     std::unique_ptr<Rewrite> rewrite;
@@ -226,6 +227,36 @@ void TextFile::NEXT() {
     file.tooLong = contentBytes > recordWidth;
     file.lineBytes = taken;
     file.nextOffset = start + taken;
+    file.hasLine = true;
+    error_.clear();
+}
+
+bool TextFile::peekPlainLine(std::string_view& content, std::size_t& readable) {
+    using namespace lineformat;
+    if (!file_ || !file_->positioned || file_->nextOffset >= file_->size)
+        return false;
+    ReadWindow::Bytes in;
+    PlainLine line;
+    if (!window_->held(file_->nextOffset, storeLookahead, in) ||
+        !findPlainLine(in.bytes, in.isLast, line))
+        return false;
+    file_->peekedBytes = static_cast<std::int64_t>(line.taken);
+    content = in.bytes.substr(0, line.contentBytes);
+    readable = in.bytes.size();
+    return true;
+}
+
+void TextFile::skipPeekedLine() {
+    if (!file_) {
+        error_.post(notOpen);
+        return;
+    }
+    OpenFile& file = *file_;
+    file.cutByTabs = false;
+    file.tooLong = false;
+    file.followsEndMark = false;
+    file.lineBytes = file.peekedBytes;
+    file.nextOffset += file.peekedBytes;
     file.hasLine = true;
     error_.clear();
 }

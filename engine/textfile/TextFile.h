@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace fr {
 
@@ -51,6 +52,14 @@ public:
     /// Reads the next line into ASC.REGEL. 33 when the data has ended or the file is not
     /// positioned; any other code is a read error.
     void NEXT();
+    /// Looks at the next line where the read window already holds it, reading and storing
+    /// nothing. True when NEXT would store `content` unchanged, spaces after it, and report
+    /// neither flag: the line holds no tab and no Ctrl-Z and at most 256 bytes. Then
+    /// `readable` bytes from content's start may be read. False when NEXT must read the line.
+    bool peekPlainLine(std::string_view& content, std::size_t& readable);
+    /// Takes the line that peekPlainLine just looked at as NEXT would, BYTES and the error
+    /// state included, but leaves ASC.REGEL as it was.
+    void skipPeekedLine();
     /// The byte length of the current line in the file, terminator included; the file's
     /// size when there is no current line.
     std::int64_t BYTES();

@@ -98,6 +98,41 @@ TEST_P(ReadLines, GivesRecordsAndByteLengths) {
     }
 }
 
+// Taking plain lines with peekPlainLine and skipPeekedLine, and the rest with NEXT, gives
+// the lines NEXT alone gives.
+TEST_P(ReadLines, PeekedLinesReadAsNextReadsThem) {
+    TempDir dir;
+    dir.create("f.txt", GetParam().bytes);
+    for (const std::size_t window : {std::size_t{258}, std::size_t{256 * 1024}}) {
+        FileUnderTest f((dir / "f.txt").string(), systemCalls(), window);
+        f.file.OPEN(0x22);
+        f.file.SET();
+        std::vector<ReadLine> lines;
+        for (;;) {
+            std::string_view content;
+            std::size_t readable = 0;
+            if (f.file.peekPlainLine(content, readable)) {
+                ASSERT_GE(readable, content.size());
+                f.file.skipPeekedLine();
+                EXPECT_FALSE(f.file.lineTooLong() || f.file.lineCutByTabs());
+                lines.push_back({std::string(content.substr(0, content.find_last_not_of(' ') + 1)),
+                                 f.file.BYTES()});
+                continue;
+            }
+            f.file.NEXT();
+            if (f.error.ErrorCode != 0)
+                break;
+            lines.push_back({std::string(f.file.ASC.REGEL.clipped()), f.file.BYTES()});
+        }
+        EXPECT_EQ(f.error.ErrorCode, 33);
+        ASSERT_EQ(lines.size(), GetParam().lines.size()) << "window " << window;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            ASSERT_EQ(lines[i], GetParam().lines[i])
+                << "window " << window << ", line " << i + 1 << framed(lines[i].text);
+        f.file.CLOSE();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(TextFile, ReadLines, testing::ValuesIn(readCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
