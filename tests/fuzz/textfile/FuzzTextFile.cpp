@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -24,6 +25,7 @@ void require(bool condition, const char* what) {
 struct Reading {
     std::vector<std::string> records;
     std::vector<std::int64_t> bytes;
+    std::vector<int> flags; // over-long, cut by tabs
     bool operator==(const Reading&) const = default;
 };
 
@@ -44,7 +46,9 @@ const std::string& fileName() {
     return name;
 }
 
-Reading readAll(std::size_t window, std::size_t size) {
+// With `peek`, plain lines are taken by peekPlainLine and skipPeekedLine and their records
+// made from the bytes shown; NEXT reads the rest.
+Reading readAll(std::size_t window, std::size_t size, bool peek = false) {
     const std::map<std::int32_t, std::string> none;
     fr::ErrorState error(none);
     fr::TextFile file(error, fileName(), fr::systemCalls(), window);
@@ -54,13 +58,25 @@ Reading readAll(std::size_t window, std::size_t size) {
     Reading reading;
     std::int64_t total = 0;
     for (;;) {
-        file.NEXT();
-        if (error.ErrorCode != 0)
-            break;
-        require(file.ASC.REGEL.view().size() == 256, "record is not 256 characters");
-        require(file.ASC.REGEL.view().find('\t') == std::string::npos, "tab in the record");
-        reading.records.emplace_back(file.ASC.REGEL.view());
+        std::string_view content;
+        std::size_t readable = 0;
+        if (peek && file.peekPlainLine(content, readable)) {
+            require(content.size() <= 256 && readable >= content.size(), "peeked line too long");
+            file.skipPeekedLine();
+            require(error.ErrorCode == 0, "skipping a peeked line failed");
+            std::string record(content);
+            record.resize(256, ' ');
+            reading.records.push_back(record);
+        } else {
+            file.NEXT();
+            if (error.ErrorCode != 0)
+                break;
+            require(file.ASC.REGEL.view().size() == 256, "record is not 256 characters");
+            reading.records.emplace_back(file.ASC.REGEL.view());
+        }
+        require(reading.records.back().find('\t') == std::string::npos, "tab in the record");
         reading.bytes.push_back(file.BYTES());
+        reading.flags.push_back((file.lineTooLong() ? 2 : 0) | (file.lineCutByTabs() ? 1 : 0));
         require(reading.bytes.back() > 0, "a line of no bytes");
         total += reading.bytes.back();
     }
@@ -83,6 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Reading usual = readAll(256 * 1024, size);
     require(readAll(258, size) == usual, "smallest window reads other lines");
     require(readAll(301, size) == usual, "odd window reads other lines");
+    require(readAll(258, size, true) == usual, "peeking reads other lines");
+    require(readAll(256 * 1024, size, true) == usual, "peeking reads other lines");
 
     std::int64_t total = 0;
     for (const auto bytes : usual.bytes)
