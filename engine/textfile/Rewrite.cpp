@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <random>
 #include <sys/xattr.h>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fr {
@@ -15,6 +17,7 @@ namespace {
 
 constexpr std::size_t writeChunk = 256 * 1024;
 constexpr std::size_t temporaryAttempts = 16;
+constexpr std::size_t attributeBuffer = 4096;
 constexpr std::int32_t accessDenied = 5;
 constexpr std::int32_t changedMeanwhile = 89;
 constexpr std::int32_t fileSystemError = 90;
@@ -42,8 +45,8 @@ Rewrite::Rewrite(SystemCalls& system, int source, std::string name, const struct
 
 Rewrite::~Rewrite() {
     dropTemporary();
-    if (dirFd_ >= 0)
-        system_.close(dirFd_);
+    if (directory_.fd >= 0)
+        system_.keepDirectory(directory_);
 }
 
 std::int32_t Rewrite::begin(std::int64_t keptBytes) {
@@ -52,19 +55,63 @@ std::int32_t Rewrite::begin(std::int64_t keptBytes) {
     return beginInPlace(keptBytes);
 }
 
-bool Rewrite::makeTemporary() {
+bool Rewrite::holdsOpenedFile(int dirFd) const {
+    struct stat entry {};
+    return system_.lstatat(dirFd, targetName_.c_str(), &entry) == 0 && S_ISREG(entry.st_mode) &&
+           entry.st_dev == opened_.st_dev && entry.st_ino == opened_.st_ino;
+}
+
+bool Rewrite::openDirectory(const std::string& path) {
+    directory_.fd = system_.open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (directory_.fd < 0)
+        return false;
+    directory_.statusKnown = system_.fstat(directory_.fd, &directory_.status) == 0;
+    return true;
+}
+
+// The directory whose entry targetName_ is the opened file: the one kept from the last
+// rewrite when it holds the file, else the one the name gives, else, where the name is a
+// symbolic link, the directory of the file it points to.
+bool Rewrite::findDirectory() {
+    const auto slash = name_.rfind('/');
+    targetName_ = name_.substr(slash + 1);
+    directory_ = system_.takeKeptDirectory();
+    if (directory_.fd >= 0 && holdsOpenedFile(directory_.fd))
+        return true;
+    if (directory_.fd >= 0)
+        system_.close(std::exchange(directory_.fd, -1));
+    const std::string directory = slash == std::string::npos ? "."
+                                  : slash == 0               ? "/"
+                                                             : name_.substr(0, slash);
+    if (!openDirectory(directory))
+        return false;
+    if (holdsOpenedFile(directory_.fd))
+        return true;
+    system_.close(std::exchange(directory_.fd, -1));
     std::string target;
     if (system_.realpath(name_.c_str(), target) != 0)
         return false;
-    const auto slash = target.rfind('/');
-    const std::string directory = slash == 0 ? "/" : target.substr(0, slash);
-    targetName_ = target.substr(slash + 1);
-    dirFd_ = system_.open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-    if (dirFd_ < 0)
+    const auto targetSlash = target.rfind('/');
+    targetName_ = target.substr(targetSlash + 1);
+    // The identity check before the rename makes sure this is still the opened file.
+    return openDirectory(targetSlash == 0 ? "/" : target.substr(0, targetSlash));
+}
+
+// A new file gets the effective user and, where the directory's group is the file's too,
+// that group whichever rule (set-group-ID directory or the effective group) applies.
+bool Rewrite::ownerNeedsSetting() const {
+    static const uid_t user = geteuid();
+    static const gid_t group = getegid();
+    return opened_.st_uid != user || opened_.st_gid != group || !directory_.statusKnown ||
+           directory_.status.st_gid != opened_.st_gid;
+}
+
+bool Rewrite::makeTemporary() {
+    if (!findDirectory())
         return false;
     for (std::size_t attempt = 0; attempt < temporaryAttempts && tempFd_ < 0; ++attempt) {
         tempName_ = temporaryName(targetName_);
-        tempFd_ = system_.openat(dirFd_, tempName_.c_str(),
+        tempFd_ = system_.openat(directory_.fd, tempName_.c_str(),
                                  O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (tempFd_ < 0 && errno != EEXIST)
             break;
@@ -72,7 +119,7 @@ bool Rewrite::makeTemporary() {
     if (tempFd_ < 0)
         return false;
     // A new file that cannot have the former owner and group would change who may use it.
-    if (system_.fchown(tempFd_, opened_.st_uid, opened_.st_gid) != 0) {
+    if (ownerNeedsSetting() && system_.fchown(tempFd_, opened_.st_uid, opened_.st_gid) != 0) {
         dropTemporary();
         return false;
     }
@@ -83,7 +130,7 @@ void Rewrite::dropTemporary() {
     if (tempFd_ < 0)
         return;
     system_.close(tempFd_);
-    system_.unlinkat(dirFd_, tempName_.c_str(), 0);
+    system_.unlinkat(directory_.fd, tempName_.c_str(), 0);
     tempFd_ = -1;
 }
 
@@ -206,30 +253,44 @@ std::int32_t Rewrite::commit() {
     return inPlace_ ? commitInPlace() : commitTemporary();
 }
 
+// Each list or value is first read into a buffer of a likely size; only a larger one costs
+// a second call for its size.
 bool Rewrite::copyExtendedAttributes() {
-    ssize_t size = system_.flistxattr(source_, nullptr, 0);
+    std::vector<char> names(attributeBuffer);
+    ssize_t size = system_.flistxattr(source_, names.data(), names.size());
+    if (size < 0 && errno == ERANGE) {
+        size = system_.flistxattr(source_, nullptr, 0);
+        if (size >= 0) {
+            names.resize(static_cast<std::size_t>(size));
+            size = system_.flistxattr(source_, names.data(), names.size());
+        }
+    }
     if (size < 0)
         return errno == ENOTSUP;
-    std::vector<char> names(static_cast<std::size_t>(size));
-    size = system_.flistxattr(source_, names.data(), names.size());
-    if (size < 0)
-        return false;
     std::vector<char> value;
     for (std::size_t at = 0; at < static_cast<std::size_t>(size);) {
         const char* name = names.data() + at;
         at += std::char_traits<char>::length(name) + 1;
-        const ssize_t length = system_.fgetxattr(source_, name, nullptr, 0);
-        if (length < 0)
-            return false;
-        value.resize(static_cast<std::size_t>(length));
-        const ssize_t got = system_.fgetxattr(source_, name, value.data(), value.size());
-        if (got < 0)
-            return false;
-        if (system_.fsetxattr(tempFd_, name, value.data(), static_cast<std::size_t>(got), 0) != 0 &&
-            !notPermittedHere(errno))
+        if (!copyExtendedAttribute(name, value))
             return false;
     }
     return true;
+}
+
+bool Rewrite::copyExtendedAttribute(const char* name, std::vector<char>& value) {
+    value.resize(attributeBuffer);
+    ssize_t got = system_.fgetxattr(source_, name, value.data(), value.size());
+    if (got < 0 && errno == ERANGE) {
+        got = system_.fgetxattr(source_, name, nullptr, 0);
+        if (got >= 0) {
+            value.resize(static_cast<std::size_t>(got));
+            got = system_.fgetxattr(source_, name, value.data(), value.size());
+        }
+    }
+    if (got < 0)
+        return false;
+    return system_.fsetxattr(tempFd_, name, value.data(), static_cast<std::size_t>(got), 0) == 0 ||
+           notPermittedHere(errno);
 }
 
 bool Rewrite::copyAttributes() {
@@ -244,11 +305,12 @@ std::int32_t Rewrite::commitTemporary() {
     // Attributes before the fsync, so that the renamed file never shows the temporary's.
     if (!flush() || !copyAttributes() || system_.fsync(tempFd_) != 0)
         code = errorCodeForErrno(errno);
-    else if (system_.lstatat(dirFd_, targetName_.c_str(), &now) != 0)
+    else if (system_.lstatat(directory_.fd, targetName_.c_str(), &now) != 0)
         code = errno == ENOENT ? changedMeanwhile : errorCodeForErrno(errno);
     else if (!unchangedSinceOpened(now))
         code = changedMeanwhile;
-    else if (system_.renameat(dirFd_, tempName_.c_str(), dirFd_, targetName_.c_str()) != 0)
+    else if (system_.renameat(directory_.fd, tempName_.c_str(), directory_.fd,
+                              targetName_.c_str()) != 0)
         code = errorCodeForErrno(errno);
     if (code != 0) {
         dropTemporary();
@@ -256,7 +318,7 @@ std::int32_t Rewrite::commitTemporary() {
     }
     system_.close(tempFd_);
     tempFd_ = -1;
-    if (system_.fsync(dirFd_) != 0)
+    if (system_.fsync(directory_.fd) != 0)
         return errorCodeForErrno(errno);
     return 0;
 }

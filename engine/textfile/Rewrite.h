@@ -1,13 +1,14 @@
 #pragma once
 
+#include "engine/textfile/SystemCalls.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <vector>
 
 namespace fr {
-
-class SystemCalls;
 
 /// The new content of an open file, collected until commit() puts it in place at once.
 ///
@@ -43,6 +44,10 @@ private:
     std::int32_t beginInPlace(std::int64_t keptBytes);
     std::int32_t beginTemporary(std::int64_t keptBytes);
     bool makeTemporary();
+    bool findDirectory();
+    bool openDirectory(const std::string& path);
+    bool holdsOpenedFile(int dirFd) const;
+    bool ownerNeedsSetting() const;
     void dropTemporary();
     bool flush();
     bool writeAll(int fd, const char* bytes, std::size_t count, std::int64_t offset);
@@ -50,6 +55,7 @@ private:
     bool appendFormer(std::int64_t from, std::int64_t to);
     bool copyAttributes();
     bool copyExtendedAttributes();
+    bool copyExtendedAttribute(const char* name, std::vector<char>& value);
     bool unchangedSinceOpened(const struct stat& now) const;
     std::int32_t commitTemporary();
     std::int32_t commitInPlace();
@@ -60,7 +66,7 @@ private:
     std::string name_;
     struct stat opened_;
     bool inPlace_ = false;
-    int dirFd_ = -1;
+    SystemCalls::KeptDirectory directory_; // handed back to system_ when done
     int tempFd_ = -1;
     std::string tempName_;
     std::string targetName_;

@@ -5,8 +5,25 @@
 #include <cstdlib>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fr {
+
+SystemCalls::~SystemCalls() {
+    // The derived calls are gone by now; close directly.
+    if (kept_.fd >= 0)
+        ::close(kept_.fd);
+}
+
+SystemCalls::KeptDirectory SystemCalls::takeKeptDirectory() {
+    return std::exchange(kept_, KeptDirectory{});
+}
+
+void SystemCalls::keepDirectory(const KeptDirectory& directory) {
+    if (kept_.fd >= 0 && kept_.fd != directory.fd)
+        close(kept_.fd);
+    kept_ = directory;
+}
 
 int PosixSystemCalls::open(const char* path, int flags, mode_t mode) {
     return ::open(path, flags, mode);

@@ -12,7 +12,23 @@ namespace fr {
 /// call returns and leaves errno set on failure, so a test can make any one of them fail.
 class SystemCalls {
 public:
-    virtual ~SystemCalls() = default;
+    /// A directory kept open from one rewrite to the next, with its status when opened.
+    struct KeptDirectory {
+        int fd = -1;
+        struct stat status {};
+        bool statusKnown = false;
+    };
+
+    SystemCalls() = default;
+    SystemCalls(const SystemCalls&) = delete;
+    SystemCalls& operator=(const SystemCalls&) = delete;
+    /// Closes the kept directory.
+    virtual ~SystemCalls();
+
+    /// Hands over the kept directory (fd -1 when there is none); none is kept afterwards.
+    KeptDirectory takeKeptDirectory();
+    /// Keeps `directory` for the next rewrite, closing the one kept before.
+    void keepDirectory(const KeptDirectory& directory);
 
     virtual int open(const char* path, int flags, mode_t mode) = 0;
     virtual int openat(int dirFd, const char* path, int flags, mode_t mode) = 0;
@@ -36,6 +52,9 @@ public:
     virtual int unlinkat(int dirFd, const char* path, int flags) = 0;
     /// fcntl with F_OFD_SETLK and friends.
     virtual int fcntlLock(int fd, int command, struct flock* lock) = 0;
+
+private:
+    KeptDirectory kept_;
 };
 
 /// The calls as the system makes them.

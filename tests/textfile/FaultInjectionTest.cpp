@@ -17,9 +17,17 @@ namespace {
 const std::string former = "one\r\ntwo\r\n\x1atail";
 const std::string rewritten = "ONE\r\nTWO\r\n\x1atail";
 
+// How the file stands in its directory.
+enum class Layout {
+    Plain,
+    HardLinked, // rewritten in place
+    Symlinked,  // opened through a symbolic link
+    GivenAway,  // owned by another user and group (needs root)
+};
+
 struct FaultCase {
     const char* name;
-    bool hardLinked; // rewritten in place
+    Layout layout;
     const char* call;
     int occurrence;
     int error;
@@ -28,36 +36,41 @@ struct FaultCase {
 };
 
 const std::vector<FaultCase> faultCases = {
-    {"OpenIo", false, "open", 1, EIO, 90, false},
-    {"OpenAccess", false, "open", 1, EACCES, 5, false},
-    {"OpenNoHandles", false, "open", 1, EMFILE, 4, false},
-    {"FstatAtOpen", false, "fstat", 1, EIO, 90, false},
-    {"LockHeld", false, "fcntlLock", 1, EAGAIN, 5, false},
-    {"LockUnavailable", false, "fcntlLock", 1, ENOLCK, 90, false},
-    {"ReadLine", false, "pread", 1, EIO, 90, false},
-    {"ReadTail", false, "pread", 2, EIO, 90, false},
-    {"RealpathFallsBackInPlace", false, "realpath", 1, ENOENT, 0, true},
-    {"DirectoryFallsBackInPlace", false, "open", 2, EACCES, 0, true},
-    {"TemporaryFallsBackInPlace", false, "openat", 1, EACCES, 0, true},
-    {"TemporaryNameTaken", false, "openat", 1, EEXIST, 0, true},
-    {"OwnerFallsBackInPlace", false, "fchown", 1, EPERM, 0, true},
-    {"WriteDiskFull", false, "pwrite", 1, ENOSPC, 90, false},
-    {"WriteIo", false, "pwrite", 1, EIO, 90, false},
-    {"FsyncTemporary", false, "fsync", 1, EIO, 90, false},
-    {"ListAttributes", false, "flistxattr", 1, EIO, 90, false},
-    {"ListAttributesUnsupported", false, "flistxattr", 1, ENOTSUP, 0, true},
-    {"GetAttribute", false, "fgetxattr", 1, EIO, 90, false},
-    {"SetAttribute", false, "fsetxattr", 1, EIO, 90, false},
-    {"SetAttributeNotPermitted", false, "fsetxattr", 1, EPERM, 0, true},
-    {"Chmod", false, "fchmod", 1, EIO, 90, false},
-    {"IdentityCheck", false, "lstatat", 1, EIO, 90, false},
-    {"Rename", false, "renameat", 1, EIO, 90, false},
-    {"FsyncDirectoryAfterRename", false, "fsync", 2, EIO, 90, true},
-    {"InPlaceReadFormer", true, "pread", 2, EIO, 5, false},
-    {"InPlaceIdentityCheck", true, "fstat", 2, EIO, 90, false},
-    {"InPlaceWriteDiskFull", true, "pwrite", 1, ENOSPC, 90, false},
-    {"InPlaceTruncate", true, "ftruncate", 1, EIO, 90, false},
-    {"InPlaceFsync", true, "fsync", 1, EIO, 90, false},
+    {"OpenIo", Layout::Plain, "open", 1, EIO, 90, false},
+    {"OpenAccess", Layout::Plain, "open", 1, EACCES, 5, false},
+    {"OpenNoHandles", Layout::Plain, "open", 1, EMFILE, 4, false},
+    {"FstatAtOpen", Layout::Plain, "fstat", 1, EIO, 90, false},
+    {"LockHeld", Layout::Plain, "fcntlLock", 1, EAGAIN, 5, false},
+    {"LockUnavailable", Layout::Plain, "fcntlLock", 1, ENOLCK, 90, false},
+    {"ReadLine", Layout::Plain, "pread", 1, EIO, 90, false},
+    {"ReadTail", Layout::Plain, "pread", 2, EIO, 90, false},
+    {"RealpathFallsBackInPlace", Layout::Symlinked, "realpath", 1, ENOENT, 0, true},
+    {"DirectoryFallsBackInPlace", Layout::Plain, "open", 2, EACCES, 0, true},
+    {"LinkTargetDirectoryFallsBackInPlace", Layout::Symlinked, "open", 3, EACCES, 0, true},
+    {"DirectoryStatusUnknown", Layout::Plain, "fstat", 2, EIO, 0, true},
+    {"EntryCheckFailsOverToRealpath", Layout::Plain, "lstatat", 1, EIO, 0, true},
+    {"TemporaryFallsBackInPlace", Layout::Plain, "openat", 1, EACCES, 0, true},
+    {"TemporaryNameTaken", Layout::Plain, "openat", 1, EEXIST, 0, true},
+    {"OwnerFallsBackInPlace", Layout::GivenAway, "fchown", 1, EPERM, 0, true},
+    {"WriteDiskFull", Layout::Plain, "pwrite", 1, ENOSPC, 90, false},
+    {"WriteIo", Layout::Plain, "pwrite", 1, EIO, 90, false},
+    {"FsyncTemporary", Layout::Plain, "fsync", 1, EIO, 90, false},
+    {"ListAttributes", Layout::Plain, "flistxattr", 1, EIO, 90, false},
+    {"ListAttributesUnsupported", Layout::Plain, "flistxattr", 1, ENOTSUP, 0, true},
+    {"ListAttributesBufferTooSmall", Layout::Plain, "flistxattr", 1, ERANGE, 0, true},
+    {"GetAttribute", Layout::Plain, "fgetxattr", 1, EIO, 90, false},
+    {"GetAttributeBufferTooSmall", Layout::Plain, "fgetxattr", 1, ERANGE, 0, true},
+    {"SetAttribute", Layout::Plain, "fsetxattr", 1, EIO, 90, false},
+    {"SetAttributeNotPermitted", Layout::Plain, "fsetxattr", 1, EPERM, 0, true},
+    {"Chmod", Layout::Plain, "fchmod", 1, EIO, 90, false},
+    {"IdentityCheck", Layout::Plain, "lstatat", 2, EIO, 90, false},
+    {"Rename", Layout::Plain, "renameat", 1, EIO, 90, false},
+    {"FsyncDirectoryAfterRename", Layout::Plain, "fsync", 2, EIO, 90, true},
+    {"InPlaceReadFormer", Layout::HardLinked, "pread", 2, EIO, 5, false},
+    {"InPlaceIdentityCheck", Layout::HardLinked, "fstat", 2, EIO, 90, false},
+    {"InPlaceWriteDiskFull", Layout::HardLinked, "pwrite", 1, ENOSPC, 90, false},
+    {"InPlaceTruncate", Layout::HardLinked, "ftruncate", 1, EIO, 90, false},
+    {"InPlaceFsync", Layout::HardLinked, "fsync", 1, EIO, 90, false},
 };
 
 std::set<std::string> entries(const TempDir& dir) {
@@ -75,13 +88,23 @@ TEST_P(InjectedFault, KeepsOneWholeContentAndPostsTheFailure) {
     dir.create("f.txt", former);
     ASSERT_EQ(setxattr((dir / "f.txt").c_str(), "user.origin", "x", 1, 0), 0);
     std::set<std::string> names{"f.txt"};
-    if (c.hardLinked) {
+    std::string opened = "f.txt";
+    if (c.layout == Layout::HardLinked)
         std::filesystem::create_hard_link(dir / "f.txt", dir / "link.txt");
+    if (c.layout == Layout::Symlinked) {
+        std::filesystem::create_symlink("f.txt", dir / "link.txt");
+        opened = "link.txt";
+    }
+    if (c.layout == Layout::HardLinked || c.layout == Layout::Symlinked)
         names.insert("link.txt");
+    if (c.layout == Layout::GivenAway) {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "giving a file away needs root";
+        ASSERT_EQ(chown((dir / "f.txt").c_str(), 1234, 5678), 0);
     }
     FaultySystemCalls system;
     system.failAt(c.call, c.occurrence, c.error);
-    FileUnderTest f((dir / "f.txt").string(), system);
+    FileUnderTest f((dir / opened).string(), system);
 
     EXPECT_EQ(f.readAndRewrite({"ONE", "TWO"}), c.code);
     ASSERT_TRUE(system.failed()) << "the fault was never reached";
@@ -132,6 +155,35 @@ TEST(TextFile, ChangeByAnotherProgramAbandonsTheRewrite) {
         EXPECT_EQ(f.error.ErrorCode, 89) << "hard linked: " << hardLinked;
         EXPECT_EQ(dir.readBack("f.txt"), "theirs\r\n");
     }
+}
+
+TEST(TextFile, KeptDirectoryServesOnlyTheDirectoryOfTheFile) {
+    TempDir root;
+    for (const char* dir : {"a", "b"}) {
+        std::filesystem::create_directory(root / dir);
+        for (const char* name : {"/f.txt", "/g.txt"})
+            root.create(std::string(dir) + name, former);
+    }
+    FaultySystemCalls system;
+    const auto rewriteAt = [&](const std::string& name) {
+        FileUnderTest f((root / name).string(), system);
+        EXPECT_EQ(f.readAndRewrite({"ONE", "TWO"}), 0) << name;
+        EXPECT_EQ(root.readBack(name), rewritten) << name;
+        return system.counts().at("open");
+    };
+    EXPECT_EQ(rewriteAt("a/f.txt"), 2) << "the file and its directory";
+    EXPECT_EQ(rewriteAt("a/g.txt"), 3) << "the directory was kept";
+    EXPECT_EQ(rewriteAt("b/f.txt"), 5) << "another directory";
+    // A directory made anew under the kept one's name is not the kept one.
+    std::filesystem::remove_all(root / "b");
+    std::filesystem::create_directory(root / "b");
+    root.create("b/g.txt", former);
+    EXPECT_EQ(rewriteAt("b/g.txt"), 7);
+    EXPECT_EQ(entries(root), (std::set<std::string>{"a", "b"}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root / "a"),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "nothing is left behind";
 }
 
 } // namespace
