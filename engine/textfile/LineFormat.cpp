@@ -18,8 +18,13 @@ std::size_t plainPrefix(const char* bytes, std::size_t length) {
     const __m128i cr = _mm_set1_epi8(carriageReturn);
     const __m128i tabs = _mm_set1_epi8(tab);
     const __m128i marks = _mm_set1_epi8(endMark);
+    const __m128i lastControl = _mm_set1_epi8(31);
     for (; i + 16 <= length; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        // Most blocks hold no control character at all; only those are looked at closely.
+        const __m128i controls = _mm_cmpeq_epi8(_mm_min_epu8(chunk, lastControl), chunk);
+        if (_mm_movemask_epi8(controls) == 0)
+            continue;
         const __m128i hits =
             _mm_or_si128(_mm_cmpeq_epi8(chunk, cr),
                          _mm_or_si128(_mm_cmpeq_epi8(chunk, tabs), _mm_cmpeq_epi8(chunk, marks)));
