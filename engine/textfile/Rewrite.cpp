@@ -183,9 +183,14 @@ bool Rewrite::flush() {
     return true;
 }
 
-bool Rewrite::writeAll(int fd, const char* bytes, std::size_t count, std::int64_t offset) {
+namespace {
+
+/// Repeats a partial pread or pwrite until all `count` bytes are moved. A call that moves
+/// nothing (a file shorter than when it was opened) fails with EIO.
+template <typename Buffer, typename Transfer>
+bool transferAll(Buffer* bytes, std::size_t count, std::int64_t offset, Transfer transfer) {
     while (count > 0) {
-        const ssize_t done = system_.pwrite(fd, bytes, count, offset);
+        const ssize_t done = transfer(bytes, count, offset);
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0) {
@@ -200,22 +205,18 @@ bool Rewrite::writeAll(int fd, const char* bytes, std::size_t count, std::int64_
     return true;
 }
 
+} // namespace
+
+bool Rewrite::writeAll(int fd, const char* bytes, std::size_t count, std::int64_t offset) {
+    return transferAll(bytes, count, offset, [&](const char* b, std::size_t n, std::int64_t at) {
+        return system_.pwrite(fd, b, n, at);
+    });
+}
+
 bool Rewrite::readAll(int fd, char* bytes, std::size_t count, std::int64_t offset) {
-    while (count > 0) {
-        const ssize_t done = system_.pread(fd, bytes, count, offset);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0) {
-            // A file shorter than when it was opened was changed by another program.
-            if (done == 0)
-                errno = EIO;
-            return false;
-        }
-        bytes += done;
-        count -= static_cast<std::size_t>(done);
-        offset += done;
-    }
-    return true;
+    return transferAll(bytes, count, offset, [&](char* b, std::size_t n, std::int64_t at) {
+        return system_.pread(fd, b, n, at);
+    });
 }
 
 bool Rewrite::appendFormer(std::int64_t from, std::int64_t to) {
